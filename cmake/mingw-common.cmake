@@ -1,0 +1,11 @@
+# Shared by the MinGW-w64 toolchain files; expects QUENLOV_MINGW_TRIPLE.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${QUENLOV_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUENLOV_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUENLOV_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${QUENLOV_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Test programs run under Wine; the script picks the loader that fits the program.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

@@ -1,0 +1,20 @@
+// The GBK (code page 936) tables behind the Linux code-page layer, built once on first use from
+// ICU's "windows-936-2000" converter, which carries the Windows mapping with its private-use
+// and best-fit entries.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+struct GbkTables {
+    static constexpr uint16_t kUnmapped = 0xFFFF;
+    bool isLead[256];
+    char16_t single[256];    // the character of a byte that stands alone
+    char16_t pair[65536];    // lead << 8 | trail, "?" where the pair has no character
+    uint16_t encode[65536];  // one byte, or lead << 8 | trail; kUnmapped when there is none
+};
+
+const GbkTables& Gbk();
+
+}  // namespace platform
