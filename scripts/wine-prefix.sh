@@ -11,8 +11,11 @@ case $action in
     wineserver -k 2>/dev/null || true
     rm -rf "$prefix"
     mkdir -p "$prefix"
-    "$loader" wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
+    # One server, and Wine's own services, stay up for all the test programs of the run; they
+    # are started here with no terminal or pipe of the caller's, so that a test's output ends
+    # when the test does. The server ends by itself 30 s after its last program.
+    wineserver -p30 </dev/null >/dev/null 2>&1
+    "$loader" wineboot -i </dev/null >/dev/null 2>&1 || true
     test -d "$prefix/drive_c/windows" || { echo "wine-prefix.sh: no prefix made" >&2; exit 1; }
     ;;
   stop)

@@ -7,7 +7,9 @@
 
 namespace {
 
-int ClampedLength(size_t n) { return n > INT_MAX ? INT_MAX : static_cast<int>(n); }
+int ClampedLength(size_t n) {
+    return n > INT_MAX ? INT_MAX : static_cast<int>(n);
+}
 
 bool IsUnreserved(unsigned char b) {
     return b == '-' || b == '.' || (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') ||
@@ -94,8 +96,8 @@ Bytes MultiByteToUtf16(const Text& text, int codePage) {
 Text Utf16ToMultiByte(const Bytes& wide, int codePage) {
     std::u16string units = BytesToUnits(wide);
     if (units.empty()) return Text();
-    return AsText(ToMultiByte(static_cast<unsigned>(codePage), units.data(),
-                              ClampedLength(units.size())));
+    return AsText(
+        ToMultiByte(static_cast<unsigned>(codePage), units.data(), ClampedLength(units.size())));
 }
 
 Text Utf8ToText(const Bytes& utf8) {

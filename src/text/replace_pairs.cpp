@@ -28,9 +28,9 @@ Text ReplacePass(const Text& text, const Text& find, const Text& with, int start
 }  // namespace
 
 Text ReplacePairs(const Text& text, int count, int start, bool caseSensitive, const Text& find1,
-                  const Text& replace1, const Text& find2, const Text& replace2,
-                  const Text& find3, const Text& replace3, const Text& find4,
-                  const Text& replace4, const Text& find5, const Text& replace5) {
+                  const Text& replace1, const Text& find2, const Text& replace2, const Text& find3,
+                  const Text& replace3, const Text& find4, const Text& replace4, const Text& find5,
+                  const Text& replace5) {
     if (start < 1) start = 1;
     const Text* pairs[5][2] = {{&find1, &replace1},
                                {&find2, &replace2},

@@ -36,7 +36,9 @@ Text AsText(const Bytes& bytes) {
     return zero == Bytes::npos ? bytes : bytes.substr(0, zero);
 }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 Text LowerAscii(Text text) {
     for (char& c : text) c = LowerAscii(c);

@@ -16,7 +16,9 @@ using Bytes = std::string;
 constexpr int kNotFound = -1;
 
 // A byte of 0x80 or above opens a two-byte character; the character ends early at the end of text.
-inline bool IsLeadByte(unsigned char b) { return b >= 0x80; }
+inline bool IsLeadByte(unsigned char b) {
+    return b >= 0x80;
+}
 size_t CharLengthAt(const Text& text, size_t offset);
 
 // The offset of the first character boundary at or after `offset`, found by walking from the start.

@@ -31,9 +31,9 @@ void DumpToWide(std::string* out, char tag, unsigned codePage, const std::string
     int length = static_cast<int>(input.size());
     int needed = platform::MultiByteToWide(codePage, input.data(), length, nullptr, 0);
     std::u16string units(needed > 0 ? needed : 0, u'\0');
-    int written =
-        needed > 0 ? platform::MultiByteToWide(codePage, input.data(), length, &units[0], needed)
-                   : 0;
+    int written = needed > 0
+                      ? platform::MultiByteToWide(codePage, input.data(), length, &units[0], needed)
+                      : 0;
     if (written <= 0) {
         *out += "-\n";
         return;
@@ -51,9 +51,9 @@ void DumpToMultiByte(std::string* out, char tag, unsigned codePage, const std::u
     int length = static_cast<int>(input.size());
     int needed = platform::WideToMultiByte(codePage, input.data(), length, nullptr, 0);
     std::string bytes(needed > 0 ? needed : 0, '\0');
-    int written =
-        needed > 0 ? platform::WideToMultiByte(codePage, input.data(), length, &bytes[0], needed)
-                   : 0;
+    int written = needed > 0
+                      ? platform::WideToMultiByte(codePage, input.data(), length, &bytes[0], needed)
+                      : 0;
     if (written <= 0) {
         *out += "-\n";
         return;
@@ -84,17 +84,22 @@ std::vector<std::string> BrokenUtf8() {
             }
         }
     }
-    const char* const mixed[] = {"a\xE2\x82x",         "\xED\xA0\x80z", "\xF0\x9F\x98x",
-                                 "\xF4\x90\x80\x80",   "\xEF\xBB\xBFok", "\xC3\xA9\xE4\xB8\xAD",
-                                 "\xF0\x9F\x98\x80\xF0\x9F", "\xE4\xB8"};
+    const char* const mixed[] = {"a\xE2\x82x",
+                                 "\xED\xA0\x80z",
+                                 "\xF0\x9F\x98x",
+                                 "\xF4\x90\x80\x80",
+                                 "\xEF\xBB\xBFok",
+                                 "\xC3\xA9\xE4\xB8\xAD",
+                                 "\xF0\x9F\x98\x80\xF0\x9F",
+                                 "\xE4\xB8"};
     for (const char* s : mixed) cases.push_back(s);
     return cases;
 }
 
 std::vector<std::u16string> Utf16Samples() {
-    return {u"a",           {0xD800},         {0xDFFF},          {0xD83D, 0xDE00},
-            {0xDE00, 0xD83D}, {0xD83D, u'a'}, {u'a', 0xDC00},    {0xFEFF, u'b'},
-            {0x4E2D, 0x6587}, {0xFFFD},       {0xFFFF},          {0x20AC, 0x00E9}};
+    return {u"a",           {0xD800},        {0xDFFF},       {0xD83D, 0xDE00}, {0xDE00, 0xD83D},
+            {0xD83D, u'a'}, {u'a', 0xDC00},  {0xFEFF, u'b'}, {0x4E2D, 0x6587}, {0xFFFD},
+            {0xFFFF},       {0x20AC, 0x00E9}};
 }
 
 }  // namespace
