@@ -42,10 +42,12 @@ Text MergeCookies(Text& oldCookies, Text& newCookies) {
     if (newCookies.empty()) return oldCookies;
 
     std::vector<Cookie> merged = SplitCookies(oldCookies);
+    std::vector<Cookie> newer = SplitCookies(newCookies);
     std::unordered_map<Text, size_t> firstByName;
+    firstByName.reserve(merged.size() + newer.size());
     for (size_t i = merged.size(); i-- > 0;) firstByName[merged[i].name] = i;
 
-    for (Cookie& cookie : SplitCookies(newCookies)) {
+    for (Cookie& cookie : newer) {
         auto found = firstByName.find(cookie.name);
         if (found != firstByName.end()) {
             merged[found->second].value = std::move(cookie.value);

@@ -85,7 +85,9 @@ void BuildEncoding(Converter& icu, GbkTables* t) {
     }
 }
 
-std::unique_ptr<GbkTables> BuildTables() {
+}  // namespace
+
+std::unique_ptr<GbkTables> BuildGbkTables() {
     auto tables = std::make_unique<GbkTables>();
     Converter exact(false);
     Converter bestFit(true);
@@ -105,10 +107,8 @@ std::unique_ptr<GbkTables> BuildTables() {
     return tables;
 }
 
-}  // namespace
-
 const GbkTables& Gbk() {
-    static const std::unique_ptr<GbkTables> tables = BuildTables();
+    static const std::unique_ptr<GbkTables> tables = BuildGbkTables();
     return *tables;
 }
 

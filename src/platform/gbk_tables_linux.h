@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace platform {
 
@@ -15,6 +16,10 @@ struct GbkTables {
     uint16_t encode[65536];  // one byte, or lead << 8 | trail; kUnmapped when there is none
 };
 
+// The tables of the process, built on first use.
 const GbkTables& Gbk();
+
+// A fresh set, for measuring how long the layer takes to get ready.
+std::unique_ptr<GbkTables> BuildGbkTables();
 
 }  // namespace platform

@@ -47,13 +47,15 @@ Bytes UnitsToBytes(const std::u16string& wide) {
 // The units of `wide` up to and including the first zero unit, or all of them when it has none;
 // an odd last byte is not a unit.
 std::u16string BytesToUnits(const Bytes& wide) {
-    std::u16string units;
-    units.reserve(wide.size() / 2);
-    for (size_t i = 0; i + 1 < wide.size(); i += 2) {
-        char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(wide[i]) |
-                                              static_cast<unsigned char>(wide[i + 1]) << 8);
-        units.push_back(unit);
-        if (unit == 0) break;
+    size_t count = wide.size() / 2;
+    std::u16string units(count, u'\0');
+    for (size_t i = 0; i < count; i++) {
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(wide[2 * i]) |
+                                         static_cast<unsigned char>(wide[2 * i + 1]) << 8);
+        if (units[i] == 0) {
+            units.resize(i + 1);
+            break;
+        }
     }
     return units;
 }
@@ -64,17 +66,18 @@ Text UrlEncode(const Text& text, bool keepUnreserved, bool utf8First) {
     static const char kHex[] = "0123456789ABCDEF";
     if (text.empty()) return Text();
     const Text source = utf8First ? TextToUtf8(text) : AsText(text);
-    Text out;
-    out.reserve(source.size() * 3);
+    Text out(source.size() * 3, '\0');
+    size_t n = 0;
     for (unsigned char b : source) {
         if (keepUnreserved && IsUnreserved(b)) {
-            out += static_cast<char>(b);
+            out[n++] = static_cast<char>(b);
         } else {
-            out += '%';
-            out += kHex[b >> 4];
-            out += kHex[b & 15];
+            out[n++] = '%';
+            out[n++] = kHex[b >> 4];
+            out[n++] = kHex[b & 15];
         }
     }
+    out.resize(n);
     return out;
 }
 
