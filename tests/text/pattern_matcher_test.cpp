@@ -137,8 +137,9 @@ TEST(PatternMatcher, APatternThatBacktracksWithoutEndFailsTheSearch) {
     EXPECT_EQ(0, m.MatchCount());
 }
 
+// Both pattern objects refuse this depth (ours above 250 levels, the Windows one somewhere
+// above 2,000); neither may run out of stack on the way.
 TEST(PatternMatcher, DeeplyNestedGroupsDoNotOverflowTheStack) {
-    if (kWindows) GTEST_SKIP() << "the Windows pattern object's own limits apply";
     const std::string pattern = std::string(100000, '(') + "a" + std::string(100000, ')');
     PatternMatcher m;
     EXPECT_FALSE(m.Search(pattern, "a"));
