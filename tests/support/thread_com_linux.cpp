@@ -1,0 +1,5 @@
+#include "support/thread_com.h"
+
+ThreadCom ThreadComState() {
+    return ThreadCom::kNoComOnThisTarget;
+}
