@@ -61,6 +61,7 @@ bool TakeRequest(Bytes& buffer, SimRequest& request) {
     size_t bodyStart = headEnd + 4;
     if (buffer.size() - bodyStart < length) return false;
     request.body = buffer.substr(bodyStart, length);
+    request.raw = buffer.substr(0, bodyStart + length);
     buffer.erase(0, bodyStart + length);
     return true;
 }

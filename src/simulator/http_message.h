@@ -12,6 +12,7 @@ struct SimRequest {
     Text host;    // the Host header in lower case, without its port
     std::vector<std::pair<Text, Text>> headers;
     Bytes body;
+    Bytes raw;  // the request exactly as it arrived
 
     // The first header of that name (any case), trimmed; empty when there is none.
     Text Header(const Text& name) const;

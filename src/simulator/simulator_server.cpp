@@ -15,6 +15,13 @@ int64_t NowMs() {
 
 }  // namespace
 
+SimulatorServer::SimulatorServer()
+    : replyMaker_([this](const SimRequest& request) {
+          return SerializeReply(simulator_.Answer(request), request.method == "HEAD");
+      }) {}
+
+SimulatorServer::SimulatorServer(ReplyMaker replyMaker) : replyMaker_(std::move(replyMaker)) {}
+
 SimulatorServer::~SimulatorServer() { Stop(); }
 
 bool SimulatorServer::Start(int port, int idleExitMs) {
@@ -57,9 +64,9 @@ void SimulatorServer::Serve(platform::TcpSocket connection) {
         bool open = true;
         while (open && TakeRequest(buffer, request)) {
             requests_++;
-            SimReply reply = simulator_.Answer(request);
-            Bytes bytes = SerializeReply(reply, request.method == "HEAD");
-            open = platform::SendAll(connection, bytes.data(), bytes.size()) &&
+            Bytes bytes = replyMaker_(request);
+            // An empty reply closes the connection without a word.
+            open = !bytes.empty() && platform::SendAll(connection, bytes.data(), bytes.size()) &&
                    !request.method.empty() && LowerAscii(request.Header("Connection")) != "close";
         }
         if (!open) break;

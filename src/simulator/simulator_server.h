@@ -1,9 +1,11 @@
-// The service simulator on a loopback port, serving connections on threads of its own.
+// A small HTTP server on a loopback port, serving connections on threads of its own: the
+// service simulator, or a test's scripted replies.
 // Keep-alive connections are served until the client closes them or stays silent for a while;
 // the server itself ends when stopped, or by itself once no request came for `idleExitMs`.
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -12,9 +14,14 @@
 #include "platform/tcp.h"
 #include "simulator/service_simulator.h"
 
+// The bytes to send for one request (the whole reply, status line included).
+using ReplyMaker = std::function<Bytes(const SimRequest&)>;
+
 class SimulatorServer {
   public:
-    SimulatorServer() = default;
+    // Without a reply maker, the server plays the services.
+    SimulatorServer();
+    explicit SimulatorServer(ReplyMaker replyMaker);
     ~SimulatorServer();
     SimulatorServer(const SimulatorServer&) = delete;
     SimulatorServer& operator=(const SimulatorServer&) = delete;
@@ -32,6 +39,7 @@ class SimulatorServer {
     void Serve(platform::TcpSocket connection);
 
     ServiceSimulator simulator_;
+    ReplyMaker replyMaker_;
     platform::TcpSocket listener_ = platform::kNoSocket;
     int port_ = 0;
     std::atomic<bool> stopping_{false};
