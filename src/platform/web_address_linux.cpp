@@ -1,0 +1,67 @@
+#include "platform/web_address_linux.h"
+
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+bool StartsWithNoCase(const std::string& text, const char* prefix) {
+    for (size_t i = 0; prefix[i]; i++) {
+        if (i >= text.size()) return false;
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != prefix[i]) return false;
+    }
+    return true;
+}
+
+// "host[:port]" then the target; the port defaults by scheme.
+void ParseAuthority(const std::string& rest, WebAddress& result) {
+    size_t end = rest.find_first_of("/?");
+    std::string authority = rest.substr(0, end);
+    std::string target = end == std::string::npos ? "/" : rest.substr(end);
+    if (target[0] == '?') target = "/" + target;
+    size_t at = authority.rfind('@');
+    if (at != std::string::npos) authority.erase(0, at + 1);
+    size_t colon = authority.rfind(':');
+    result.port = result.secure ? 443 : 80;
+    if (colon != std::string::npos && authority.find(']', colon) == std::string::npos) {
+        if (colon + 1 < authority.size()) result.port = std::atoi(authority.c_str() + colon + 1);
+        authority.erase(colon);
+    }
+    result.host = authority;
+    result.target = target;
+}
+
+}  // namespace
+
+std::string Origin(const WebAddress& address) {
+    return std::string(address.secure ? "https://" : "http://") + address.host + ":" +
+           std::to_string(address.port);
+}
+
+bool ResolveLocation(const WebAddress& base, const std::string& location, WebAddress& result) {
+    std::string link = location.substr(0, location.find('#'));
+    while (!link.empty() && (link.back() == ' ' || link.back() == '\t')) link.pop_back();
+    result = base;
+    if (StartsWithNoCase(link, "http://") || StartsWithNoCase(link, "https://")) {
+        result.secure = StartsWithNoCase(link, "https://");
+        ParseAuthority(link.substr(link.find("//") + 2), result);
+    } else if (link.compare(0, 2, "//") == 0) {
+        ParseAuthority(link.substr(2), result);
+    } else if (link.find("://") != std::string::npos && link.find("://") < link.find_first_of("/?")) {
+        return false;
+    } else if (!link.empty() && link[0] == '/') {
+        result.target = link;
+    } else {
+        const std::string path = base.target.substr(0, base.target.find('?'));
+        if (!link.empty() && link[0] == '?') {
+            result.target = path + link;
+        } else {
+            result.target = path.substr(0, path.rfind('/') + 1) + link;
+        }
+    }
+    return true;
+}
+
+}  // namespace platform
