@@ -44,7 +44,9 @@ struct RunState {
     bool cookiesFetched = false;
 };
 
-std::string ForTerminal(const Text& text) { return TextToUtf8(text); }
+std::string ForTerminal(const Text& text) {
+    return TextToUtf8(text);
+}
 
 void FetchCookiesOnce(RunState& run, int serviceId) {
     const Service* service = ServiceById(serviceId >= 1 && serviceId <= 11 ? serviceId : 12);
@@ -90,10 +92,14 @@ int ShortenOne(RunState& run, int serviceId, const std::string& utf8) {
 std::string Cell(const std::string& text) {
     std::string cell;
     for (char c : text) {
-        if (c == '\r') cell += "\\r";
-        else if (c == '\n') cell += "\\n";
-        else if (c == '\t') cell += "\\t";
-        else cell += c;
+        if (c == '\r')
+            cell += "\\r";
+        else if (c == '\n')
+            cell += "\\n";
+        else if (c == '\t')
+            cell += "\\t";
+        else
+            cell += c;
     }
     return cell;
 }
@@ -164,7 +170,8 @@ std::string UsageProblem(const CliOptions& options) {
     if (!options.error.empty()) return options.error;
     bool single = options.mode == CliMode::kAll || options.mode == CliMode::kExpand;
     if (single && options.addresses.size() != 1) return "--all and --expand take one address";
-    if (options.demo && !options.connectTo.empty()) return "--demo and --connect-to exclude each other";
+    if (options.demo && !options.connectTo.empty())
+        return "--demo and --connect-to exclude each other";
     if (!options.connectTo.empty() && options.connectTo.find(':') == std::string::npos) {
         return "--connect-to takes HOST:PORT";
     }

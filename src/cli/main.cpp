@@ -7,7 +7,9 @@
 int main(int argc, char** argv) {
     platform::UseBinaryStdio();
     CliStreams streams;
-    streams.readLine = [](std::string& line) { return static_cast<bool>(std::getline(std::cin, line)); };
+    streams.readLine = [](std::string& line) {
+        return static_cast<bool>(std::getline(std::cin, line));
+    };
     streams.out = [](const std::string& s) {
         std::fwrite(s.data(), 1, s.size(), stdout);
         std::fflush(stdout);

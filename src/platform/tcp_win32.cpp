@@ -14,7 +14,9 @@ bool StartWinsock() {
     return started;
 }
 
-SOCKET AsSocket(TcpSocket s) { return static_cast<SOCKET>(s); }
+SOCKET AsSocket(TcpSocket s) {
+    return static_cast<SOCKET>(s);
+}
 
 bool WaitReadable(SOCKET s, int timeoutMs) {
     WSAPOLLFD entry{};
@@ -34,8 +36,7 @@ TcpSocket ListenOnLoopback(int port, int* boundPort) {
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(static_cast<u_short>(port));
     int length = sizeof address;
-    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(s, 64) != 0 ||
+    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(s, 64) != 0 ||
         getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         closesocket(s);
         return kNoSocket;
@@ -52,8 +53,8 @@ TcpSocket AcceptWithin(TcpSocket listener, int timeoutMs) {
 
 int ReceiveWithin(TcpSocket socket, char* buffer, size_t capacity, int timeoutMs) {
     if (!WaitReadable(AsSocket(socket), timeoutMs)) return kReceiveTimedOut;
-    int n = recv(AsSocket(socket), buffer, capacity > 1 << 30 ? 1 << 30 : static_cast<int>(capacity),
-                 0);
+    int n = recv(AsSocket(socket), buffer,
+                 capacity > 1 << 30 ? 1 << 30 : static_cast<int>(capacity), 0);
     return n == SOCKET_ERROR ? -1 : n;
 }
 

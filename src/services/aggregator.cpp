@@ -35,14 +35,16 @@ Bytes RequestWithSessionCookies(const Text& url) {
 }
 
 // The aggregator's own message for an "error" status, as its UTF-8 JSON carries it.
-Text ErrorText(const Text& value) { return Utf8ToText(ReplacePairs(value, "\\/", "/")); }
+Text ErrorText(const Text& value) {
+    return Utf8ToText(ReplacePairs(value, "\\/", "/"));
+}
 
 }  // namespace
 
 Text ShortenViaAggregator(const Text& longUrl, const Text& site) {
     PatternMatcher matcher;
-    const Text url = Text(kAggregatorHost) + "/api.php?url=" + Base64Encode(AsText(longUrl)) +
-                     "&site=" + site;
+    const Text url =
+        Text(kAggregatorHost) + "/api.php?url=" + Base64Encode(AsText(longUrl)) + "&site=" + site;
     return WithSecondAttempt([&] {
         Text reply = AsText(RequestWithSessionCookies(url));
         matcher.Search(kReplyPattern, reply, false, true, true, true);

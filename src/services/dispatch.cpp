@@ -29,11 +29,16 @@ void SetLongUrlSource(std::function<Text()> source) {
 Text ShortenAddressWithService(int serviceId, const Text& longUrl) {
     const Service* service = ServiceById(serviceId >= 1 && serviceId <= 11 ? serviceId : 12);
     switch (service->family) {
-        case ServiceFamily::kToolPage: return ShortenViaToolPage(longUrl);
-        case ServiceFamily::kAggregator: return ShortenViaAggregator(longUrl, service->site);
-        case ServiceFamily::kHtmlPage: return ShortenViaHtmlPage(longUrl);
-        case ServiceFamily::kPlainApi: return ShortenViaPlainApi(longUrl, service->host);
-        case ServiceFamily::kJsonApi: return ShortenViaJsonApi(longUrl);
+        case ServiceFamily::kToolPage:
+            return ShortenViaToolPage(longUrl);
+        case ServiceFamily::kAggregator:
+            return ShortenViaAggregator(longUrl, service->site);
+        case ServiceFamily::kHtmlPage:
+            return ShortenViaHtmlPage(longUrl);
+        case ServiceFamily::kPlainApi:
+            return ShortenViaPlainApi(longUrl, service->host);
+        case ServiceFamily::kJsonApi:
+            return ShortenViaJsonApi(longUrl);
     }
     return Text();
 }

@@ -7,7 +7,6 @@
 
 namespace {
 
-
 // The host goes into the pattern as it is: its "." matches any character, which is harmless.
 Text SpanPattern(const Text& host) {
     return "<span id=#\xD2\xFD\xBA\xC5shortUrl#\xD2\xFD\xBA\xC5 class=#\xD2\xFD\xBA\xC5"
@@ -15,7 +14,9 @@ Text SpanPattern(const Text& host) {
            host + "/[\\w]+)</span>";
 }
 
-Text JsonPattern(const Text& host) { return "{\"tinyurl\":\"(http://" + host + "/[\\w]+)\""; }
+Text JsonPattern(const Text& host) {
+    return "{\"tinyurl\":\"(http://" + host + "/[\\w]+)\"";
+}
 
 // One pattern search over the reply of each attempt; capture group 1 is the result.
 Text ShortenByPattern(const Text& url, const Text& pattern, bool quotePlaceholder) {

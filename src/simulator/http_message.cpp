@@ -6,11 +6,16 @@ namespace {
 
 const char* ReasonPhrase(int status) {
     switch (status) {
-        case 200: return "OK";
-        case 302: return "Found";
-        case 400: return "Bad Request";
-        case 404: return "Not Found";
-        default: return "Status";
+        case 200:
+            return "OK";
+        case 302:
+            return "Found";
+        case 400:
+            return "Bad Request";
+        case 404:
+            return "Not Found";
+        default:
+            return "Status";
     }
 }
 
@@ -67,8 +72,8 @@ bool TakeRequest(Bytes& buffer, SimRequest& request) {
 }
 
 Bytes SerializeReply(const SimReply& reply, bool headOnly) {
-    Bytes out = "HTTP/1.1 " + std::to_string(reply.status) + " " + ReasonPhrase(reply.status) +
-                "\r\n";
+    Bytes out =
+        "HTTP/1.1 " + std::to_string(reply.status) + " " + ReasonPhrase(reply.status) + "\r\n";
     for (const auto& header : reply.headers) out += header.first + ": " + header.second + "\r\n";
     out += "Content-Length: " + std::to_string(reply.body.size()) + "\r\n\r\n";
     if (!headOnly) out += reply.body;

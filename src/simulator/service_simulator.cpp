@@ -75,12 +75,13 @@ Text QueryValue(const Text& target, const Text& key, bool toEnd = false) {
     return q.substr(begin, end == Text::npos ? Text::npos : end - begin);
 }
 
-Text PathOf(const Text& target) { return target.substr(0, target.find('?')); }
+Text PathOf(const Text& target) {
+    return target.substr(0, target.find('?'));
+}
 
 // Six characters of [A-Za-z0-9], the same for the same service and address every time.
 Text ShortCode(const Text& domain, const Text& longUtf8) {
-    static const char kDigits[] =
-        "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    static const char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     uint64_t hash = 14695981039346656037ull;
     for (char c : domain + "\n" + longUtf8) {
         hash ^= static_cast<unsigned char>(c);
@@ -115,7 +116,9 @@ SimReply Page(int status, const Text& type, const Bytes& body) {
     return reply;
 }
 
-SimReply NotFound() { return Page(404, "text/plain", "not found"); }
+SimReply NotFound() {
+    return Page(404, "text/plain", "not found");
+}
 
 const Service* ServiceOfSite(const Text& site) {
     for (const Service& service : kServices) {
@@ -174,8 +177,8 @@ SimReply ServiceSimulator::AnswerAggregator(const SimRequest& request) {
             sessions_.insert(session);
         }
         SimReply reply = Page(200, "text/html; charset=utf-8", "<html><body>ok</body></html>");
-        reply.headers.emplace_back("Set-Cookie", Text(kSessionCookie) + "=" + session +
-                                                     "; path=/; HttpOnly");
+        reply.headers.emplace_back("Set-Cookie",
+                                   Text(kSessionCookie) + "=" + session + "; path=/; HttpOnly");
         reply.headers.emplace_back("Set-Cookie", "lang=zh-cn; path=/");
         return reply;
     }
@@ -193,8 +196,8 @@ SimReply ServiceSimulator::AnswerAggregator(const SimRequest& request) {
                     "{\"result\":\"error\",\"data\":{\"short_url\":\"unknown site\"}}");
     }
     Text longUtf8 = TextToUtf8(AsText(Base64Decode(QueryValue(request.target, "url"))));
-    SimReply reply = Page(200, "application/json",
-                          "{\"result\":\"ok\",\"data\":{\"short_url\":\"{escaped}\"}}");
+    SimReply reply =
+        Page(200, "application/json", "{\"result\":\"ok\",\"data\":{\"short_url\":\"{escaped}\"}}");
     reply.headers.emplace_back("Set-Cookie", "last_site=" + site + "; path=/");
     return Issue(service->caption, longUtf8, reply);
 }

@@ -22,7 +22,9 @@ SimulatorServer::SimulatorServer()
 
 SimulatorServer::SimulatorServer(ReplyMaker replyMaker) : replyMaker_(std::move(replyMaker)) {}
 
-SimulatorServer::~SimulatorServer() { Stop(); }
+SimulatorServer::~SimulatorServer() {
+    Stop();
+}
 
 bool SimulatorServer::Start(int port, int idleExitMs) {
     listener_ = platform::ListenOnLoopback(port, &port_);

@@ -58,8 +58,7 @@ TEST(ServicesEndToEnd, AggregatorWithoutItsCookieAnswersWithTheMessage) {
     ReplaceSessionCookies(Text());
     EXPECT_EQ(ShortenViaAggregator("http://example.com/", "bitly"), kAggregatorMessage);
     ASSERT_TRUE(FetchSessionCookies());
-    EXPECT_EQ(ShortenViaAggregator("http://example.com/", "bitly").rfind("http://bit.ly/", 0),
-              0u);
+    EXPECT_EQ(ShortenViaAggregator("http://example.com/", "bitly").rfind("http://bit.ly/", 0), 0u);
 }
 
 }  // namespace

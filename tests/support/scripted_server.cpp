@@ -3,8 +3,8 @@
 #include "platform/internet.h"
 
 std::string Reply200(const std::string& body, const std::string& extraHeaders) {
-    return "HTTP/1.1 200 OK\r\n" + extraHeaders + "Content-Length: " +
-           std::to_string(body.size()) + "\r\n\r\n" + body;
+    return "HTTP/1.1 200 OK\r\n" + extraHeaders + "Content-Length: " + std::to_string(body.size()) +
+           "\r\n\r\n" + body;
 }
 
 ScriptedServer::ScriptedServer(std::vector<std::string> replies)
