@@ -314,16 +314,18 @@ bool FollowRedirect(Request& r, int& hops) {
     return true;
 }
 
-// Header lines for libcurl: none of its own defaults (WinINet adds no Accept or Content-Type,
-// and never waits for 100-continue), the caller's lines in order, an empty value kept.
+// Header lines for libcurl: none of its own defaults (WinINet adds no Accept, Content-Type or
+// Proxy-Connection, and never waits for 100-continue), the caller's lines in order, an empty value
+// kept.
 curl_slist* HeaderList(const char* headers, uint32_t length) {
     curl_slist* list = nullptr;
-    for (const char* line : {"Accept:", "Content-Type:", "Expect:"}) {
+    for (const char* line : {"Accept:", "Content-Type:", "Expect:", "Proxy-Connection:"}) {
         list = curl_slist_append(list, line);
     }
-    const std::string block = headers ? std::string(headers, length == static_cast<uint32_t>(-1)
-                                                                 ? std::strlen(headers) : length)
-                                      : std::string();
+    const std::string block =
+        headers ? std::string(headers,
+                              length == static_cast<uint32_t>(-1) ? std::strlen(headers) : length)
+                : std::string();
     for (size_t at = 0; at < block.size();) {
         size_t end = block.find("\r\n", at);
         if (end == std::string::npos) end = block.size();
@@ -331,7 +333,8 @@ curl_slist* HeaderList(const char* headers, uint32_t length) {
         at = end + 2;
         if (line.empty()) continue;
         size_t colon = line.find(':');
-        if (colon != std::string::npos && line.find_first_not_of(" \t", colon + 1) == std::string::npos) {
+        if (colon != std::string::npos &&
+            line.find_first_not_of(" \t", colon + 1) == std::string::npos) {
             line = line.substr(0, colon) + ";";
         }
         list = curl_slist_append(list, line.c_str());
@@ -355,8 +358,8 @@ T* As(InternetHandle handle, Kind kind) {
 
 }  // namespace
 
-InternetHandle OpenInternet(const char* agent, uint32_t accessType, const char* proxy,
-                            const char*, uint32_t) {
+InternetHandle OpenInternet(const char* agent, uint32_t accessType, const char* proxy, const char*,
+                            uint32_t) {
     Internet* internet = new Internet;
     internet->agent = agent ? agent : "";
     if (accessType == kOpenTypeProxy && proxy && *proxy) {
@@ -447,8 +450,8 @@ bool ReadInternetFile(InternetHandle request, void* buffer, uint32_t bytesToRead
     return n > 0 || !r->failed;
 }
 
-bool QueryHttpInfo(InternetHandle request, uint32_t infoLevel, void* buffer,
-                   uint32_t* bufferLength, uint32_t*) {
+bool QueryHttpInfo(InternetHandle request, uint32_t infoLevel, void* buffer, uint32_t* bufferLength,
+                   uint32_t*) {
     Request* r = As<Request>(request, Kind::kRequest);
     if (!r || infoLevel != kQueryRawHeadersCrlf || r->finalBlock.empty()) return false;
     const uint32_t needed = static_cast<uint32_t>(r->finalBlock.size()) + 1;

@@ -7,7 +7,9 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "platform/internet.h"
@@ -91,11 +93,11 @@ struct Handle {
     explicit Handle(Kind k) : kind(k) {}
     Kind kind;
     HINTERNET raw = nullptr;
-    HINTERNET internet = nullptr;     // connection and request: the internet handle above
-    WebAddress address;               // connection: host and port asked for; request: the target
-    uint32_t flags = 0;               // request: the caller's flags
-    std::string verb;                 // request
-    HINTERNET connection = nullptr;   // request: the connection it was opened on
+    HINTERNET internet = nullptr;       // connection and request: the internet handle above
+    WebAddress address;                 // connection: host and port asked for; request: the target
+    uint32_t flags = 0;                 // request: the caller's flags
+    std::string verb;                   // request
+    HINTERNET connection = nullptr;     // request: the connection it was opened on
     HINTERNET ownConnection = nullptr;  // request: one opened for a redirect elsewhere
 };
 
@@ -131,9 +133,9 @@ void SetTimeouts(HINTERNET request) {
 // Redirects are followed here, not by WinINet: under Wine it follows a redirect loop for ever.
 HINTERNET OpenRaw(HINTERNET connection, const Handle& request) {
     const uint32_t flags = request.flags | INTERNET_FLAG_NO_AUTO_REDIRECT;
-    HINTERNET raw = Api().httpOpenRequest(connection, request.verb.c_str(),
-                                          request.address.target.c_str(), "HTTP/1.1", "", nullptr,
-                                          flags, 0);
+    HINTERNET raw =
+        Api().httpOpenRequest(connection, request.verb.c_str(), request.address.target.c_str(),
+                              "HTTP/1.1", "", nullptr, flags, 0);
     if (!raw) return nullptr;
     SetTimeouts(raw);
     if (!ConnectOverride().empty()) {
@@ -192,8 +194,8 @@ bool FollowRedirect(Handle& r, std::string& headers, std::string& body) {
     headers = WithoutContentType(headers);
     const bool sameServer = next.host == r.address.host && next.port == r.address.port;
     r.address = next;
-    HINTERNET connection = sameServer ? (r.ownConnection ? r.ownConnection : r.connection)
-                                      : Connect(r.internet, next);
+    HINTERNET connection =
+        sameServer ? (r.ownConnection ? r.ownConnection : r.connection) : Connect(r.internet, next);
     HINTERNET raw = connection ? OpenRaw(connection, r) : nullptr;
     if (!raw) {
         if (connection && !sameServer) Api().internetCloseHandle(connection);
@@ -227,8 +229,8 @@ InternetHandle OpenInternet(const char* agent, uint32_t accessType, const char* 
     return handle;
 }
 
-InternetHandle ConnectInternet(InternetHandle internet, const char* host, int port,
-                               const char*, const char*, uint32_t service, uint32_t) {
+InternetHandle ConnectInternet(InternetHandle internet, const char* host, int port, const char*,
+                               const char*, uint32_t service, uint32_t) {
     Handle* parent = As(internet, Kind::kInternet);
     if (!parent || service != kServiceHttp) return nullptr;
     Handle connection(Kind::kConnection);
@@ -264,10 +266,10 @@ bool SendHttpRequest(InternetHandle request, const char* headers, uint32_t heade
     if (!r) return false;
     std::string headerText(headers ? headers : "", headers ? headersLength : 0);
     std::string bodyBytes(static_cast<const char*>(body), body ? bodyLength : 0);
-    bool sent = Api().httpSendRequest(r->raw, headerText.c_str(),
-                                      static_cast<DWORD>(headerText.size()),
-                                      bodyBytes.empty() ? nullptr : &bodyBytes[0],
-                                      static_cast<DWORD>(bodyBytes.size())) != FALSE;
+    bool sent =
+        Api().httpSendRequest(r->raw, headerText.c_str(), static_cast<DWORD>(headerText.size()),
+                              bodyBytes.empty() ? nullptr : &bodyBytes[0],
+                              static_cast<DWORD>(bodyBytes.size())) != FALSE;
     if (r->flags & kFlagNoAutoRedirect) return sent;
     for (int hops = 0; sent && hops < kMaxRedirects; hops++) {
         bool moved = FollowRedirect(*r, headerText, bodyBytes);
@@ -285,13 +287,20 @@ bool ReadInternetFile(InternetHandle request, void* buffer, uint32_t bytesToRead
     return ok != FALSE;
 }
 
-bool QueryHttpInfo(InternetHandle request, uint32_t infoLevel, void* buffer,
-                   uint32_t* bufferLength, uint32_t* index) {
+bool QueryHttpInfo(InternetHandle request, uint32_t infoLevel, void* buffer, uint32_t* bufferLength,
+                   uint32_t* index) {
     Handle* r = As(request, Kind::kRequest);
     if (!r) return false;
     DWORD length = *bufferLength;
     DWORD at = index ? *index : 0;
-    BOOL ok = Api().httpQueryInfo(r->raw, infoLevel, buffer, &length, index ? &at : nullptr);
+    // Wine answers a request that got no response with an empty block ("\r\n"); that is no
+    // header block, and the area is left as it was.
+    std::string area(length, '\0');
+    BOOL ok = Api().httpQueryInfo(r->raw, infoLevel, &area[0], &length, index ? &at : nullptr);
+    if (ok && infoLevel == HTTP_QUERY_RAW_HEADERS_CRLF && area.compare(0, 5, "HTTP/") != 0) {
+        return false;
+    }
+    if (ok) std::memcpy(buffer, area.data(), std::min<size_t>(area.size(), length + 1));
     *bufferLength = length;
     if (index) *index = at;
     return ok != FALSE;

@@ -77,7 +77,8 @@ bool ResolveLocation(const WebAddress& base, const std::string& location, WebAdd
         ParseAuthority(link.substr(link.find("//") + 2), result);
     } else if (link.compare(0, 2, "//") == 0) {
         ParseAuthority(link.substr(2), result);
-    } else if (link.find("://") != std::string::npos && link.find("://") < link.find_first_of("/?")) {
+    } else if (link.find("://") != std::string::npos &&
+               link.find("://") < link.find_first_of("/?")) {
         return false;
     } else if (!link.empty() && link[0] == '/') {
         result.target = link;

@@ -29,7 +29,9 @@ Outcome Fetch(const Text& url, bool cookiesSupplied = false) {
     return o;
 }
 
-std::string Url(const std::string& caseName) { return CaseUrl(caseName, NewToken(caseName)); }
+std::string Url(const std::string& caseName) {
+    return CaseUrl(caseName, NewToken(caseName));
+}
 
 TEST(WebRequestFaults, NothingListeningGivesNothing) {
     ASSERT_NE(UnusedPort(), 0);
@@ -82,7 +84,7 @@ TEST(WebRequestFaults, HttpsOnAPlainPortFailsCleanly) {
 
 // With the limits shortened: a slow body is not a silent one.
 class ShortTimeouts : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { platform::SetTimeoutsForTesting({5000, 2000}); }
     void TearDown() override { platform::SetTimeoutsForTesting(platform::kTimeouts); }
 };

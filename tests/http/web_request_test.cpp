@@ -33,9 +33,10 @@ Result Perform(const Text& url, const Call& call, const Text& replyCookiesBefore
     r.sendCookies = call.sendCookies.value_or(Text());
     r.extraHeaders = call.extraHeaders;
     r.replyCookies = replyCookiesBefore;
-    r.body = WebRequest(url, call.method, call.postText, call.sendCookies ? &r.sendCookies : nullptr,
-                        &r.replyCookies, &r.extraHeaders, &r.replyHeaders, call.noRedirect,
-                        &r.postBytes, call.proxy);
+    r.body =
+        WebRequest(url, call.method, call.postText, call.sendCookies ? &r.sendCookies : nullptr,
+                   &r.replyCookies, &r.extraHeaders, &r.replyHeaders, call.noRedirect, &r.postBytes,
+                   call.proxy);
     return r;
 }
 
@@ -53,8 +54,9 @@ void ExpectRequestAsInCase(const std::string& caseName, const std::string& token
     EXPECT_EQ(got.body, want.body);
 }
 
-const Text kDefaultHeaders = "Accept: */*\r\nReferer: {url}\r\nAccept-Language: zh-cn\r\n"
-                             "Content-Type: application/x-www-form-urlencoded";
+const Text kDefaultHeaders =
+    "Accept: */*\r\nReferer: {url}\r\nAccept-Language: zh-cn\r\n"
+    "Content-Type: application/x-www-form-urlencoded";
 
 Text WithUrl(Text text, const Text& url) {
     size_t at = text.find("{url}");
@@ -68,7 +70,7 @@ struct ExchangeCase {
     Call call;
     Bytes body;
     Text replyCookies;
-    Text sendCookiesAfter;  // when sendCookies was supplied
+    Text sendCookiesAfter;   // when sendCookies was supplied
     Text extraHeadersAfter;  // "{url}" stands for the address
 };
 
@@ -120,15 +122,14 @@ INSTANTIATE_TEST_SUITE_P(
                      kDefaultHeaders},
         ExchangeCase{"getNoBody", "get-defaults", "", Method(0, "zzz"), "hello", "", "",
                      kDefaultHeaders},
-        ExchangeCase{"post", "post-text", "", Method(1, "a=1&b=2"), "ok", "", "",
-                     kDefaultHeaders},
+        ExchangeCase{"post", "post-text", "", Method(1, "a=1&b=2"), "ok", "", "", kDefaultHeaders},
         ExchangeCase{"headBody", "head-body", "", Method(2, "x=1"), "", "", "", kDefaultHeaders},
         ExchangeCase{"cookieLine", "cookie-line", "", Cookies("a=1; b=2"), "", "a=1;b=3;",
                      "a=1;b=3;", kCookieHeaders + "a=1; b=2"},
-        ExchangeCase{"cookieHeader", "cookie-header", "", Cookies("Cookie: x=9"), "",
-                     "Cookie:x=9", "Cookie:x=9", kDefaultHeaders + "\r\nCookie: x=9"},
-        ExchangeCase{"emptyCookies", "two-cookies", "/x", Cookies(""), "", "a=1;b=2;",
-                     "a=1;b=2;", kDefaultHeaders},
+        ExchangeCase{"cookieHeader", "cookie-header", "", Cookies("Cookie: x=9"), "", "Cookie:x=9",
+                     "Cookie:x=9", kDefaultHeaders + "\r\nCookie: x=9"},
+        ExchangeCase{"emptyCookies", "two-cookies", "/x", Cookies(""), "", "a=1;b=2;", "a=1;b=2;",
+                     kDefaultHeaders},
         ExchangeCase{"storeCookies", "two-cookies", "/x", Call(), "", "a=1; b=2", "",
                      kDefaultHeaders},
         ExchangeCase{"acceptGiven", "accept-given", "", Headers("Accept: text/html"), "", "", "",
@@ -136,7 +137,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "Content-Type: application/x-www-form-urlencoded"},
         ExchangeCase{"oddTarget", "odd-target", "/\xC4\xE3\xBA\xC3 x\x01?q=\xB0\xA1#frag%41",
                      Call(), "", "", "", kDefaultHeaders}),
-    [](const ::testing::TestParamInfo<ExchangeCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ExchangeCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(WebRequest, RedirectChainEndsAtTheLastHopWithTheCookieOfTheFirst) {
     const std::string token = NewToken("chain");
