@@ -19,7 +19,9 @@ Text RequestVerb(int method) {
     return "GET";
 }
 
-bool IsHttpsAddress(const Text& url) { return LowerAscii(url.substr(0, 8)) == "https://"; }
+bool IsHttpsAddress(const Text& url) {
+    return LowerAscii(url.substr(0, 8)) == "https://";
+}
 
 Text ChooseUserAgent(const Text& extraHeaders) {
     if (!Contains(extraHeaders, "User-Agent:", true)) return kDefaultUserAgent;
@@ -38,14 +40,19 @@ Text BuildHeaderBlock(const Text& extraHeaders, const Text& url, const Text& sen
     AddLineUnlessPresent(block, "Accept-Language:", "Accept-Language: zh-cn");
     AddLineUnlessPresent(block, "Content-Type:", "Content-Type: application/x-www-form-urlencoded");
     if (!sendCookies.empty()) {
-        block += kCrLf + (Contains(sendCookies, "Cookie:") ? sendCookies : "Cookie: " + sendCookies);
+        block +=
+            kCrLf + (Contains(sendCookies, "Cookie:") ? sendCookies : "Cookie: " + sendCookies);
     }
     return block;
 }
 
-bool IsSafeAddress(const Text& url) { return url.find_first_of(Text("\r\n\0", 3)) == Text::npos; }
+bool IsSafeAddress(const Text& url) {
+    return url.find_first_of(Text("\r\n\0", 3)) == Text::npos;
+}
 
-bool IsSafeCookieText(const Text& cookies) { return cookies.find_first_of("\r\n") == Text::npos; }
+bool IsSafeCookieText(const Text& cookies) {
+    return cookies.find_first_of("\r\n") == Text::npos;
+}
 
 Text EncodeRequestTarget(const Text& path) {
     static const char kHex[] = "0123456789ABCDEF";

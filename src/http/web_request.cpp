@@ -85,9 +85,9 @@ Bytes WebRequest(const Text& url, int method, const Text& postText, Text* sendCo
         return Bytes();
     }
     const Text target = EncodeRequestTarget(UrlPath(url));
-    platform::InternetHandle request = platform::OpenHttpRequest(
-        connection, verb.c_str(), target.c_str(), "HTTP/1.1", "", nullptr,
-        RequestFlags(sendCookies != nullptr, noRedirect, https));
+    platform::InternetHandle request =
+        platform::OpenHttpRequest(connection, verb.c_str(), target.c_str(), "HTTP/1.1", "", nullptr,
+                                  RequestFlags(sendCookies != nullptr, noRedirect, https));
     if (!request) {
         platform::CloseInternetHandle(connection);
         platform::CloseInternetHandle(internet);

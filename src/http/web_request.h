@@ -13,5 +13,4 @@
 Bytes WebRequest(const Text& url, int method = 0, const Text& postText = Text(),
                  Text* sendCookies = nullptr, Text* replyCookies = nullptr,
                  Text* extraHeaders = nullptr, Text* replyHeaders = nullptr,
-                 bool noRedirect = false, Bytes* postBytes = nullptr,
-                 const Text& proxy = Text());
+                 bool noRedirect = false, Bytes* postBytes = nullptr, const Text& proxy = Text());

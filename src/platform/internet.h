@@ -47,14 +47,14 @@ InternetHandle ConnectInternet(InternetHandle internet, const char* host, int po
                                const char* userName, const char* password, uint32_t service,
                                uint32_t flags);
 InternetHandle OpenHttpRequest(InternetHandle connection, const char* verb, const char* objectName,
-                               const char* version, const char* referrer,
-                               const char** acceptTypes, uint32_t flags);
+                               const char* version, const char* referrer, const char** acceptTypes,
+                               uint32_t flags);
 bool SendHttpRequest(InternetHandle request, const char* headers, uint32_t headersLength,
                      const void* body, uint32_t bodyLength);
 bool ReadInternetFile(InternetHandle request, void* buffer, uint32_t bytesToRead,
                       uint32_t* bytesRead);
-bool QueryHttpInfo(InternetHandle request, uint32_t infoLevel, void* buffer,
-                   uint32_t* bufferLength, uint32_t* index);
+bool QueryHttpInfo(InternetHandle request, uint32_t infoLevel, void* buffer, uint32_t* bufferLength,
+                   uint32_t* index);
 bool CloseInternetHandle(InternetHandle handle);
 
 // Process-wide settings, read when a request is opened.

@@ -10,7 +10,7 @@
 
 #include "platform/curl_engine_linux.h"
 #include "platform/internet.h"
-#include "platform/web_address_linux.h"
+#include "platform/web_address.h"
 
 namespace platform {
 namespace {
@@ -98,18 +98,40 @@ std::string HeaderIn(const std::string& block, const char* name) {
     return std::string();
 }
 
-// A header block with every line ending in CR LF, as the platform hands it over.
-std::string WithCrlf(const std::string& block) {
+std::string Trimmed(const std::string& text) {
+    size_t begin = text.find_first_not_of(" \t");
+    if (begin == std::string::npos) return std::string();
+    return text.substr(begin, text.find_last_not_of(" \t") + 1 - begin);
+}
+
+// The header block as WinINet hands it over, rebuilt from what it parsed: the status line as
+// version, code and reason joined by single blanks; each header "Name: value" with the value
+// trimmed; every line ending in CR LF, and an empty line at the end.
+std::string AsPlatformBlock(const std::string& block) {
     std::string result;
+    bool first = true;
     for (size_t at = 0; at < block.size();) {
         size_t end = block.find('\n', at);
         if (end == std::string::npos) end = block.size();
         std::string line = block.substr(at, end - at);
         at = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        result += line + "\r\n";
+        if (line.empty()) continue;
+        if (first) {
+            const size_t space = line.find(' ');
+            const std::string rest = space == std::string::npos ? "" : Trimmed(line.substr(space));
+            const size_t gap = rest.find(' ');
+            const std::string code = rest.substr(0, gap);
+            const std::string reason = gap == std::string::npos ? "" : Trimmed(rest.substr(gap));
+            result += line.substr(0, space) + " " + code + " " + reason + "\r\n";
+            first = false;
+            continue;
+        }
+        const size_t colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        result += Trimmed(line.substr(0, colon)) + ": " + Trimmed(line.substr(colon + 1)) + "\r\n";
     }
-    return result;
+    return result + "\r\n";
 }
 
 long StatusOf(const std::string& block) {
@@ -162,22 +184,41 @@ std::string RequestTarget(const Request& r) {
 
 void SetMethod(Request& r) {
     CURL* e = r.transfer.easy;
-    if (r.verb == "HEAD") curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
     if (r.verb == "GET" && r.body.empty()) {
         curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
         return;
     }
-    if (r.verb == "HEAD" && r.body.empty()) return;
-    // A body goes with any verb that has one, HEAD included; no response body is read for HEAD.
+    // Every other verb carries a Content-Length, HEAD included, as WinINet sends them. libcurl
+    // would not send a body with HEAD, so HEAD goes as a custom verb and its reply is taken as
+    // ending with its headers.
     curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(r.body.size()));
     curl_easy_setopt(e, CURLOPT_POSTFIELDS, r.body.data());
     if (r.verb != "POST") curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, r.verb.c_str());
 }
 
+// The target as libcurl's address parser accepts it. The request line does not come from it
+// (the request target does); it is what cookie paths are matched against.
+std::string ParsableTarget(const std::string& target) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string result;
+    for (char c : target) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        if (b <= 0x20 || b == 0x7F || c == '#') {
+            result += '%';
+            result += kHex[b >> 4];
+            result += kHex[b & 0xF];
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 void Configure(Request& r, const std::string& target) {
     CURL* e = r.transfer.easy;
-    const std::string url = Origin(r.address) + "/";
+    const std::string url = Origin(r.address) + ParsableTarget(r.address.target);
     curl_easy_setopt(e, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(e, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(e, CURLOPT_REQUEST_TARGET, target.c_str());
     curl_easy_setopt(e, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
@@ -259,21 +300,32 @@ bool FollowRedirect(Request& r, int& hops) {
         if (r.verb != "HEAD") r.verb = "GET";
         r.body.clear();
     }
+    // Like WinINet, a redirected request leaves the caller's Content-Type line behind.
+    curl_slist* kept = nullptr;
+    for (curl_slist* item = r.headers; item; item = item->next) {
+        const std::string line = item->data;
+        if (StartsWithNoCase(line, "Content-Type") && line != "Content-Type:") continue;
+        kept = curl_slist_append(kept, item->data);
+    }
+    curl_slist_free_all(r.headers);
+    r.headers = kept;
     r.address = next;
     hops++;
     return true;
 }
 
-// Header lines for libcurl: none of its own defaults (WinINet adds no Accept or Content-Type,
-// and never waits for 100-continue), the caller's lines in order, an empty value kept.
+// Header lines for libcurl: none of its own defaults (WinINet adds no Accept, Content-Type or
+// Proxy-Connection, and never waits for 100-continue), the caller's lines in order, an empty value
+// kept.
 curl_slist* HeaderList(const char* headers, uint32_t length) {
     curl_slist* list = nullptr;
-    for (const char* line : {"Accept:", "Content-Type:", "Expect:"}) {
+    for (const char* line : {"Accept:", "Content-Type:", "Expect:", "Proxy-Connection:"}) {
         list = curl_slist_append(list, line);
     }
-    const std::string block = headers ? std::string(headers, length == static_cast<uint32_t>(-1)
-                                                                 ? std::strlen(headers) : length)
-                                      : std::string();
+    const std::string block =
+        headers ? std::string(headers,
+                              length == static_cast<uint32_t>(-1) ? std::strlen(headers) : length)
+                : std::string();
     for (size_t at = 0; at < block.size();) {
         size_t end = block.find("\r\n", at);
         if (end == std::string::npos) end = block.size();
@@ -281,7 +333,8 @@ curl_slist* HeaderList(const char* headers, uint32_t length) {
         at = end + 2;
         if (line.empty()) continue;
         size_t colon = line.find(':');
-        if (colon != std::string::npos && line.find_first_not_of(" \t", colon + 1) == std::string::npos) {
+        if (colon != std::string::npos &&
+            line.find_first_not_of(" \t", colon + 1) == std::string::npos) {
             line = line.substr(0, colon) + ";";
         }
         list = curl_slist_append(list, line.c_str());
@@ -305,8 +358,8 @@ T* As(InternetHandle handle, Kind kind) {
 
 }  // namespace
 
-InternetHandle OpenInternet(const char* agent, uint32_t accessType, const char* proxy,
-                            const char*, uint32_t) {
+InternetHandle OpenInternet(const char* agent, uint32_t accessType, const char* proxy, const char*,
+                            uint32_t) {
     Internet* internet = new Internet;
     internet->agent = agent ? agent : "";
     if (accessType == kOpenTypeProxy && proxy && *proxy) {
@@ -374,7 +427,8 @@ bool SendHttpRequest(InternetHandle request, const char* headers, uint32_t heade
         r->done = r->failed = true;
         return false;
     }
-    r->finalBlock = WithCrlf(r->block);
+    if (r->verb == "HEAD") r->done = true;
+    r->finalBlock = AsPlatformBlock(r->block);
     return true;
 }
 
@@ -396,8 +450,8 @@ bool ReadInternetFile(InternetHandle request, void* buffer, uint32_t bytesToRead
     return n > 0 || !r->failed;
 }
 
-bool QueryHttpInfo(InternetHandle request, uint32_t infoLevel, void* buffer,
-                   uint32_t* bufferLength, uint32_t*) {
+bool QueryHttpInfo(InternetHandle request, uint32_t infoLevel, void* buffer, uint32_t* bufferLength,
+                   uint32_t*) {
     Request* r = As<Request>(request, Kind::kRequest);
     if (!r || infoLevel != kQueryRawHeadersCrlf || r->finalBlock.empty()) return false;
     const uint32_t needed = static_cast<uint32_t>(r->finalBlock.size()) + 1;

@@ -19,7 +19,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kReadTimeoutMs = 30000;        // a client that sends nothing for this long is dropped
+constexpr int kReadTimeoutMs = 30000;  // a client that sends nothing for this long is dropped
 constexpr size_t kMaxRequestBytes = 1 << 26;  // a request above this is refused
 constexpr int kMaxForeverSeconds = 120;       // an endless reply ends after this long
 
@@ -37,7 +37,9 @@ long long NowMs() {
         .count();
 }
 
-void Touch(Shared& shared) { shared.lastActivity = NowMs(); }
+void Touch(Shared& shared) {
+    shared.lastActivity = NowMs();
+}
 
 bool WriteAll(Shared& shared, int fd, const char* data, size_t size) {
     while (size > 0) {
@@ -62,7 +64,9 @@ bool ReadMore(Shared& shared, int fd, std::string& buffer) {
     return true;
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 long long ContentLength(const std::string& head) {
     const std::string name = "\r\ncontent-length:";
@@ -93,8 +97,8 @@ bool ReadRequest(Shared& shared, int fd, std::string& buffer, std::string& reque
 }
 
 bool IsNameChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '_' || c == '.';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_' || c == '.';
 }
 
 // The first two path segments of the request target: the case and the token.
@@ -134,7 +138,8 @@ bool Fill(Shared& shared, int fd, const HttpStep& step) {
     const long long deadline = NowMs() + kMaxForeverSeconds * 1000LL;
     for (long long left = step.count; left != 0;) {
         size_t n = left < 0 || left > static_cast<long long>(chunk.size())
-                       ? chunk.size() : static_cast<size_t>(left);
+                       ? chunk.size()
+                       : static_cast<size_t>(left);
         if (!WriteAll(shared, fd, chunk.data(), n)) return false;
         if (left > 0) left -= static_cast<long long>(n);
         if (left < 0 && NowMs() > deadline) return false;
@@ -192,7 +197,8 @@ void Serve(Shared& shared, int fd) {
         CaseAndToken(request, name, token);
         Record(shared, token, connection, request);
         HttpCase script = ParseHttpCase(
-            name.empty() ? std::string() : ReadFileBytes(shared.options->casesDir + "/" + name + ".case"));
+            name.empty() ? std::string()
+                         : ReadFileBytes(shared.options->casesDir + "/" + name + ".case"));
         if (!script.valid) {
             WriteAll(shared, fd, kNotFound, sizeof kNotFound - 1);
             break;
@@ -217,7 +223,8 @@ int OpenRecordingServer(int& port) {
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(fd, 64) != 0 ||
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        listen(fd, 64) != 0 ||
         getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         close(fd);
         return -1;
@@ -243,7 +250,8 @@ void RunRecordingServer(int listenSocket, int port, const RecordingServerOptions
     Touch(*shared);
     for (;;) {
         if (options.stop && *options.stop) break;
-        if (shared->active == 0 && NowMs() - shared->lastActivity > options.idleSeconds * 1000LL) break;
+        if (shared->active == 0 && NowMs() - shared->lastActivity > options.idleSeconds * 1000LL)
+            break;
         pollfd p{listenSocket, POLLIN, 0};
         if (poll(&p, 1, 200) <= 0) continue;
         int fd = accept(listenSocket, nullptr, nullptr);

@@ -15,8 +15,8 @@
 struct RecordingServerOptions {
     std::string casesDir;
     std::string logDir;
-    int idleSeconds = 120;                // ends after this long without any traffic
-    std::atomic<bool>* stop = nullptr;    // or when this turns true
+    int idleSeconds = 120;              // ends after this long without any traffic
+    std::atomic<bool>* stop = nullptr;  // or when this turns true
 };
 
 // A socket listening on 127.0.0.1 at a port the OS picks, and that port; -1 on failure.

@@ -53,7 +53,8 @@ bool ParseStep(const std::string& line, HttpStep& step) {
         int ms = LeadingNumber(rest, rest);
         step = {HttpStep::kTrickle, rest, 0, ms};
     } else if (word == "sleep" || word == "silent") {
-        step = {word == "sleep" ? HttpStep::kSleep : HttpStep::kSilent, "", 0, std::atoi(rest.c_str())};
+        step = {word == "sleep" ? HttpStep::kSleep : HttpStep::kSilent, "", 0,
+                std::atoi(rest.c_str())};
     } else if (word == "close" || word == "reset") {
         step = {word == "close" ? HttpStep::kClose : HttpStep::kReset, "", 0, 0};
     } else {

@@ -29,7 +29,9 @@ int TestServerPort() {
     return port;
 }
 
-int UnusedPort() { return Port(1); }
+int UnusedPort() {
+    return Port(1);
+}
 
 std::string NewToken(const std::string& label) {
     static const long long start =

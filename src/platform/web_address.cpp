@@ -1,6 +1,7 @@
-#include "platform/web_address_linux.h"
+#include "platform/web_address.h"
 
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -33,6 +34,33 @@ void ParseAuthority(const std::string& rest, WebAddress& result) {
     result.target = target;
 }
 
+// "." and ".." segments of a target's path resolved, its query left alone.
+std::string WithoutDotSegments(const std::string& target) {
+    const size_t query = target.find('?');
+    const std::string path = target.substr(0, query);
+    std::vector<std::string> segments;
+    size_t at = 1;
+    while (at <= path.size()) {
+        size_t end = path.find('/', at);
+        if (end == std::string::npos) end = path.size();
+        const std::string segment = path.substr(at, end - at);
+        const bool last = end == path.size();
+        if (segment == "..") {
+            if (!segments.empty()) segments.pop_back();
+            if (last) segments.push_back("");
+        } else if (segment == ".") {
+            if (last) segments.push_back("");
+        } else {
+            segments.push_back(segment);
+        }
+        at = end + 1;
+    }
+    std::string result;
+    for (const std::string& segment : segments) result += "/" + segment;
+    if (result.empty()) result = "/";
+    return result + (query == std::string::npos ? std::string() : target.substr(query));
+}
+
 }  // namespace
 
 std::string Origin(const WebAddress& address) {
@@ -49,7 +77,8 @@ bool ResolveLocation(const WebAddress& base, const std::string& location, WebAdd
         ParseAuthority(link.substr(link.find("//") + 2), result);
     } else if (link.compare(0, 2, "//") == 0) {
         ParseAuthority(link.substr(2), result);
-    } else if (link.find("://") != std::string::npos && link.find("://") < link.find_first_of("/?")) {
+    } else if (link.find("://") != std::string::npos &&
+               link.find("://") < link.find_first_of("/?")) {
         return false;
     } else if (!link.empty() && link[0] == '/') {
         result.target = link;
@@ -61,6 +90,7 @@ bool ResolveLocation(const WebAddress& base, const std::string& location, WebAdd
             result.target = path.substr(0, path.rfind('/') + 1) + link;
         }
     }
+    result.target = WithoutDotSegments(result.target);
     return true;
 }
 

@@ -1,4 +1,4 @@
-// The pieces of an address the Linux internet layer builds requests from, and where a redirect's
+// The pieces of an address both internet layers build requests from, and where a redirect's
 // Location leads from a given address.
 #pragma once
 
