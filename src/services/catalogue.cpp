@@ -1,16 +1,17 @@
 #include "services/catalogue.h"
 
 // Every host is a constant here and nowhere else, so that a service that moves is a one-line
-// change. The aggregator and the tool page are outside services we do not run; the names below
-// are the ones the program is built with, and were not reachable from the machines it was
-// built on (they have no network), so a failing service shows first as an empty box or the
-// aggregator's message, never as a crash.
+// change. The services themselves are outside the program; none of these hosts could be
+// checked from the machines the program is built on, which have no network. A host that is
+// wrong shows as an empty box or the aggregator's message, never as a crash.
 //
-// The aggregator: one host for five services, since it shortens with the service named by
-// "site" and so spares the program five different reply forms.
+// The aggregator: one host serving five services, chosen because it shortens with whichever
+// service "site" names and answers all five in one JSON form, where calling them directly
+// would mean five reply forms and five sets of credentials.
 const char kAggregatorHost[] = "api.dwz.lc";
-// The tool page of service 1: a webmaster tool site's short-address page, the one way to t.cn
-// that takes no account of the user's.
+// The tool page of service 1: t.cn issues addresses only to signed-in clients, so the program
+// goes through a public tool page (the same operator's short-address page, hence the same
+// domain) that takes the address as typed and answers with the bare short address.
 const char kToolPageHost[] = "tool.dwz.lc";
 
 const Service kServices[kServiceCount] = {
