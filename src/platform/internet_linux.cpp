@@ -184,6 +184,7 @@ std::string RequestTarget(const Request& r) {
 
 void SetMethod(Request& r) {
     CURL* e = r.transfer.easy;
+    curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, nullptr);
     if (r.verb == "GET" && r.body.empty()) {
         curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
         return;
@@ -227,11 +228,16 @@ void Configure(Request& r, const std::string& target) {
     curl_easy_setopt(e, CURLOPT_PROXY, proxy.c_str());
     curl_easy_setopt(e, CURLOPT_NOPROXY, "");
     curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    if (r.connectToList) curl_easy_setopt(e, CURLOPT_CONNECT_TO, r.connectToList);
+    curl_easy_setopt(e, CURLOPT_CONNECT_TO, r.connectToList);
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(r.timeouts.connectMs));
     curl_easy_setopt(e, CURLOPT_HTTPHEADER, r.headers);
-    if (!r.settings.agent.empty()) curl_easy_setopt(e, CURLOPT_USERAGENT, r.settings.agent.c_str());
-    if (!(r.flags & kFlagNoCookies)) curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");
+    curl_easy_setopt(e, CURLOPT_USERAGENT,
+                     r.settings.agent.empty() ? nullptr : r.settings.agent.c_str());
+    // Once per handle: the engine stays on, and every call would queue another file.
+    if (r.transfer.cookies && !r.transfer.cookieEngineOn) {
+        curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");
+        r.transfer.cookieEngineOn = true;
+    }
     SetMethod(r);
     curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, OnHeader);
     curl_easy_setopt(e, CURLOPT_HEADERDATA, &r);
@@ -242,10 +248,7 @@ void Configure(Request& r, const std::string& target) {
 }
 
 void StartHop(Request& r) {
-    if (r.added) {
-        curl_multi_remove_handle(r.transfer.multi, r.transfer.easy);
-        ResetCurlTransfer(r.transfer);
-    }
+    if (r.added) curl_multi_remove_handle(r.transfer.multi, r.transfer.easy);
     r.block.clear();
     r.headersDone = false;
     r.status = 0;
