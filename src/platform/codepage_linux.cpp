@@ -53,7 +53,10 @@ void DecodeGbk(const unsigned char* s, size_t n, Sink& sink) {
 // the bytes read until it was seen to be broken, as Windows does.
 char32_t DecodeUtf8Char(const unsigned char* s, size_t n, size_t& i) {
     unsigned char lead = s[i++];
-    int following = lead >= 0xF0 ? (lead <= 0xF4 ? 3 : 0) : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : 0;
+    int following = lead >= 0xF0 ? (lead <= 0xF4 ? 3 : 0)
+                    : lead >= 0xE0 ? 2
+                    : lead >= 0xC2 ? 1
+                                   : 0;
     if (following == 0) return kReplacement;
     if (i + following > n) {
         i = n;

@@ -10,9 +10,7 @@ namespace {
 constexpr char16_t kQuestionMark = u'?';
 
 // ICU maps these full-width arrows and shapes as fallbacks; Windows' best-fit table does not.
-bool WindowsHasNoBestFit(char16_t unit) {
-    return unit >= 0xFFE9 && unit <= 0xFFEE;
-}
+bool WindowsHasNoBestFit(char16_t unit) { return unit >= 0xFFE9 && unit <= 0xFFEE; }
 
 struct Converter {
     UConverter* handle = nullptr;
