@@ -56,9 +56,9 @@ CurlTransfer TakeCurlTransfer(bool cookies) {
             break;
         }
     }
-    if (transfer.easy) {
-        curl_easy_reset(transfer.easy);
-    } else {
+    // A recycled handle is not reset (libcurl 7.88 would drop its cookie-engine file list
+    // unfreed): every request sets each option it uses.
+    if (!transfer.easy) {
         transfer.easy = curl_easy_init();
         transfer.multi = curl_multi_init();
         transfer.cookies = cookies;
@@ -67,14 +67,9 @@ CurlTransfer TakeCurlTransfer(bool cookies) {
             if (transfer.multi) curl_multi_cleanup(transfer.multi);
             return CurlTransfer();
         }
+        curl_easy_setopt(transfer.easy, CURLOPT_SHARE, engine.share);
     }
-    curl_easy_setopt(transfer.easy, CURLOPT_SHARE, engine.share);
     return transfer;
-}
-
-void ResetCurlTransfer(CurlTransfer& transfer) {
-    curl_easy_reset(transfer.easy);
-    curl_easy_setopt(transfer.easy, CURLOPT_SHARE, TheEngine().share);
 }
 
 void ReturnCurlTransfer(CurlTransfer transfer) {

@@ -11,18 +11,12 @@ struct CurlTransfer {
     CURL* easy = nullptr;
     CURLM* multi = nullptr;
     bool cookies = false;  // a handle that ever had the cookie engine on keeps it: never mixed
+    bool cookieEngineOn = false;
 };
 
-// A transfer with its options reset and the process-wide share attached; easy is null on failure.
+// A transfer with the process-wide share attached; easy is null on failure. A recycled one keeps
+// the options of its last request: the caller sets every option it relies on.
 CurlTransfer TakeCurlTransfer(bool cookies);
 void ReturnCurlTransfer(CurlTransfer transfer);
-
-}  // namespace platform
-
-namespace platform {
-
-// Options back to their defaults, the process-wide share attached again, between two transfers
-// of one request (a redirect).
-void ResetCurlTransfer(CurlTransfer& transfer);
 
 }  // namespace platform

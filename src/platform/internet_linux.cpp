@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/curl_engine_linux.h"
+#include "platform/header_text_linux.h"
 #include "platform/internet.h"
 #include "platform/web_address.h"
 
@@ -77,68 +78,6 @@ long long NowMs() {
         .count();
 }
 
-bool StartsWithNoCase(const std::string& text, const char* prefix) {
-    return strncasecmp(text.c_str(), prefix, std::strlen(prefix)) == 0;
-}
-
-// The value of the first header line named `name` in a block; empty when there is none.
-std::string HeaderIn(const std::string& block, const char* name) {
-    const size_t length = std::strlen(name);
-    for (size_t at = 0; at < block.size();) {
-        size_t end = block.find('\n', at);
-        if (end == std::string::npos) end = block.size();
-        std::string line = block.substr(at, end - at);
-        at = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > length && line[length] == ':' && StartsWithNoCase(line, name)) {
-            size_t from = line.find_first_not_of(" \t", length + 1);
-            return from == std::string::npos ? std::string() : line.substr(from);
-        }
-    }
-    return std::string();
-}
-
-std::string Trimmed(const std::string& text) {
-    size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string::npos) return std::string();
-    return text.substr(begin, text.find_last_not_of(" \t") + 1 - begin);
-}
-
-// The header block as WinINet hands it over, rebuilt from what it parsed: the status line as
-// version, code and reason joined by single blanks; each header "Name: value" with the value
-// trimmed; every line ending in CR LF, and an empty line at the end.
-std::string AsPlatformBlock(const std::string& block) {
-    std::string result;
-    bool first = true;
-    for (size_t at = 0; at < block.size();) {
-        size_t end = block.find('\n', at);
-        if (end == std::string::npos) end = block.size();
-        std::string line = block.substr(at, end - at);
-        at = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        if (first) {
-            const size_t space = line.find(' ');
-            const std::string rest = space == std::string::npos ? "" : Trimmed(line.substr(space));
-            const size_t gap = rest.find(' ');
-            const std::string code = rest.substr(0, gap);
-            const std::string reason = gap == std::string::npos ? "" : Trimmed(rest.substr(gap));
-            result += line.substr(0, space) + " " + code + " " + reason + "\r\n";
-            first = false;
-            continue;
-        }
-        const size_t colon = line.find(':');
-        if (colon == std::string::npos) continue;
-        result += Trimmed(line.substr(0, colon)) + ": " + Trimmed(line.substr(colon + 1)) + "\r\n";
-    }
-    return result + "\r\n";
-}
-
-long StatusOf(const std::string& block) {
-    size_t space = block.find(' ');
-    return space == std::string::npos ? 0 : std::atol(block.c_str() + space + 1);
-}
-
 size_t OnHeader(char* data, size_t size, size_t count, void* user) {
     Request& r = *static_cast<Request*>(user);
     const std::string line(data, size * count);
@@ -184,6 +123,7 @@ std::string RequestTarget(const Request& r) {
 
 void SetMethod(Request& r) {
     CURL* e = r.transfer.easy;
+    curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, nullptr);
     if (r.verb == "GET" && r.body.empty()) {
         curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
         return;
@@ -227,11 +167,16 @@ void Configure(Request& r, const std::string& target) {
     curl_easy_setopt(e, CURLOPT_PROXY, proxy.c_str());
     curl_easy_setopt(e, CURLOPT_NOPROXY, "");
     curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    if (r.connectToList) curl_easy_setopt(e, CURLOPT_CONNECT_TO, r.connectToList);
+    curl_easy_setopt(e, CURLOPT_CONNECT_TO, r.connectToList);
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(r.timeouts.connectMs));
     curl_easy_setopt(e, CURLOPT_HTTPHEADER, r.headers);
-    if (!r.settings.agent.empty()) curl_easy_setopt(e, CURLOPT_USERAGENT, r.settings.agent.c_str());
-    if (!(r.flags & kFlagNoCookies)) curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");
+    curl_easy_setopt(e, CURLOPT_USERAGENT,
+                     r.settings.agent.empty() ? nullptr : r.settings.agent.c_str());
+    // Once per handle: the engine stays on, and every call would queue another file.
+    if (r.transfer.cookies && !r.transfer.cookieEngineOn) {
+        curl_easy_setopt(e, CURLOPT_COOKIEFILE, "");
+        r.transfer.cookieEngineOn = true;
+    }
     SetMethod(r);
     curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, OnHeader);
     curl_easy_setopt(e, CURLOPT_HEADERDATA, &r);
@@ -242,10 +187,7 @@ void Configure(Request& r, const std::string& target) {
 }
 
 void StartHop(Request& r) {
-    if (r.added) {
-        curl_multi_remove_handle(r.transfer.multi, r.transfer.easy);
-        ResetCurlTransfer(r.transfer);
-    }
+    if (r.added) curl_multi_remove_handle(r.transfer.multi, r.transfer.easy);
     r.block.clear();
     r.headersDone = false;
     r.status = 0;
@@ -312,34 +254,6 @@ bool FollowRedirect(Request& r, int& hops) {
     r.address = next;
     hops++;
     return true;
-}
-
-// Header lines for libcurl: none of its own defaults (WinINet adds no Accept, Content-Type or
-// Proxy-Connection, and never waits for 100-continue), the caller's lines in order, an empty value
-// kept.
-curl_slist* HeaderList(const char* headers, uint32_t length) {
-    curl_slist* list = nullptr;
-    for (const char* line : {"Accept:", "Content-Type:", "Expect:", "Proxy-Connection:"}) {
-        list = curl_slist_append(list, line);
-    }
-    const std::string block =
-        headers ? std::string(headers,
-                              length == static_cast<uint32_t>(-1) ? std::strlen(headers) : length)
-                : std::string();
-    for (size_t at = 0; at < block.size();) {
-        size_t end = block.find("\r\n", at);
-        if (end == std::string::npos) end = block.size();
-        std::string line = block.substr(at, end - at);
-        at = end + 2;
-        if (line.empty()) continue;
-        size_t colon = line.find(':');
-        if (colon != std::string::npos &&
-            line.find_first_not_of(" \t", colon + 1) == std::string::npos) {
-            line = line.substr(0, colon) + ";";
-        }
-        list = curl_slist_append(list, line.c_str());
-    }
-    return list;
 }
 
 void CloseRequest(Request* r) {

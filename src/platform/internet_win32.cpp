@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/internet.h"
 #include "platform/web_address.h"
@@ -93,12 +94,14 @@ struct Handle {
     explicit Handle(Kind k) : kind(k) {}
     Kind kind;
     HINTERNET raw = nullptr;
-    HINTERNET internet = nullptr;       // connection and request: the internet handle above
-    WebAddress address;                 // connection: host and port asked for; request: the target
-    uint32_t flags = 0;                 // request: the caller's flags
-    std::string verb;                   // request
-    HINTERNET connection = nullptr;     // request: the connection it was opened on
-    HINTERNET ownConnection = nullptr;  // request: one opened for a redirect elsewhere
+    HINTERNET internet = nullptr;  // connection and request: the internet handle above
+    WebAddress address;            // connection: host and port asked for; request: the target
+    uint32_t flags = 0;            // request: the caller's flags
+    std::string verb;              // request
+    std::string referrer;          // request
+    std::vector<std::string> acceptTypes;  // request, kept for the requests of its redirects
+    HINTERNET connection = nullptr;        // request: the connection it was opened on
+    HINTERNET ownConnection = nullptr;     // request: one opened for a redirect elsewhere
 };
 
 // The Host header value for an address, with its port unless it is the scheme's default.
@@ -133,9 +136,12 @@ void SetTimeouts(HINTERNET request) {
 // Redirects are followed here, not by WinINet: under Wine it follows a redirect loop for ever.
 HINTERNET OpenRaw(HINTERNET connection, const Handle& request) {
     const uint32_t flags = request.flags | INTERNET_FLAG_NO_AUTO_REDIRECT;
-    HINTERNET raw =
-        Api().httpOpenRequest(connection, request.verb.c_str(), request.address.target.c_str(),
-                              "HTTP/1.1", "", nullptr, flags, 0);
+    std::vector<LPCSTR> accept;
+    for (const std::string& type : request.acceptTypes) accept.push_back(type.c_str());
+    accept.push_back(nullptr);
+    HINTERNET raw = Api().httpOpenRequest(
+        connection, request.verb.c_str(), request.address.target.c_str(), "HTTP/1.1",
+        request.referrer.c_str(), request.acceptTypes.empty() ? nullptr : accept.data(), flags, 0);
     if (!raw) return nullptr;
     SetTimeouts(raw);
     if (!ConnectOverride().empty()) {
@@ -243,7 +249,8 @@ InternetHandle ConnectInternet(InternetHandle internet, const char* host, int po
 }
 
 InternetHandle OpenHttpRequest(InternetHandle connection, const char* verb, const char* objectName,
-                               const char*, const char*, const char**, uint32_t flags) {
+                               const char*, const char* referrer, const char** acceptTypes,
+                               uint32_t flags) {
     Handle* parent = As(connection, Kind::kConnection);
     if (!parent) return nullptr;
     Handle request(Kind::kRequest);
@@ -254,6 +261,9 @@ InternetHandle OpenHttpRequest(InternetHandle connection, const char* verb, cons
     if (request.address.port == 0) request.address.port = request.address.secure ? 443 : 80;
     request.address.target = objectName;
     request.verb = verb;
+    request.referrer = referrer ? referrer : "";
+    for (const char** type = acceptTypes; type && *type; type++)
+        request.acceptTypes.push_back(*type);
     request.flags = flags;
     request.raw = OpenRaw(parent->raw, request);
     if (!request.raw) return nullptr;

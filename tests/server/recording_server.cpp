@@ -118,6 +118,7 @@ void CaseAndToken(const std::string& request, std::string& name, std::string& to
 }
 
 void Record(Shared& shared, const std::string& token, int connection, const std::string& request) {
+    if (shared.options->logDir.empty()) return;
     std::lock_guard<std::mutex> lock(shared.logMutex);
     std::string path = shared.options->logDir + "/" + (token.empty() ? "_none" : token) + ".log";
     std::FILE* file = std::fopen(path.c_str(), "ab");

@@ -14,7 +14,7 @@
 
 struct RecordingServerOptions {
     std::string casesDir;
-    std::string logDir;
+    std::string logDir;                 // empty: nothing is recorded
     int idleSeconds = 120;              // ends after this long without any traffic
     std::atomic<bool>* stop = nullptr;  // or when this turns true
 };
