@@ -48,6 +48,8 @@ TEST(Adapters, RepliesAndAttempts) {
          "/",
          1},
         {"dispatch of 0 goes to service 12", 0, {Reply200(kOk)}, "http://bit.ly/ab_1", 1},
+        {"dispatch of 13 goes to service 12", 13, {Reply200(kOk)}, "http://bit.ly/ab_1", 1},
+        {"dispatch of -1 goes to service 12", -1, {Reply200(kOk)}, "http://bit.ly/ab_1", 1},
         {"plain: byte-order mark and question marks",
          5,
          {Reply200(mark + "http://c7.gg/a?b\r\n")},
@@ -135,6 +137,11 @@ TEST(Adapters, RequestAddresses) {
     // stand in a request line is escaped on the way.
     EXPECT_EQ(TargetOfOnlyRequest(1, "http://a.b/?q=1&r=" GBK_ZHONG),
               "tool.dwz.lc/tool/dwz.asp?domain=http://a.b/?q=1&r=" GBK_ZHONG);
+    EXPECT_EQ(TargetOfOnlyRequest(1, "http://a.b/x y#top"),
+              "tool.dwz.lc/tool/dwz.asp?domain=http://a.b/x%20y%23top");
+    for (int outside : {0, 13, -1}) {
+        EXPECT_EQ(TargetOfOnlyRequest(outside, "f"), "api.dwz.lc/api.php?url=Zg==&site=googl");
+    }
 }
 
 TEST(Adapters, AggregatorCarriesTheCookiesOn) {
