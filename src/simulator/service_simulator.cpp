@@ -217,7 +217,8 @@ SimReply ServiceSimulator::Answer(const SimRequest& request) {
         case ServiceFamily::kToolPage: {
             if (path != "/tool/dwz.asp") return NotFound();
             Bytes typed = PercentDecode(QueryValue(request.target, "domain", true));
-            return Issue("t.cn", TextToUtf8(AsText(typed)), Page(200, "text/plain", "{short}"));
+            return Issue(service->caption, TextToUtf8(AsText(typed)),
+                         Page(200, "text/plain", "{short}"));
         }
         case ServiceFamily::kPlainApi:
             if (path != "/api.php") return Expand(service->caption, path);
