@@ -17,6 +17,10 @@ void ShowMainWindow();
 // Runs until MainWindow is closed (close box, system menu or Esc).
 void RunMessageLoop();
 
+// Where the toolkit has put a control, in client-area pixels, and the client area's size.
+Rect ReportedControlRect(Control control);
+Rect ReportedClientArea();
+
 // Ends the process at once, without waiting for other threads or running static destructors,
 // which those threads may still be using.
 [[noreturn]] void EndProcessNow(int exitCode);

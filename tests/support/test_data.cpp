@@ -30,3 +30,8 @@ std::string ReadFileBytes(const std::string& path) {
     std::fclose(file);
     return bytes;
 }
+
+std::string TestEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}

@@ -6,5 +6,8 @@
 std::string TestDataPath(const std::string& name);
 std::string GeneratedDataPath(const std::string& name);
 
+// A variable of the test's environment, or an empty string.
+std::string TestEnvironment(const char* name);
+
 // The whole file, or an empty string when it cannot be read.
 std::string ReadFileBytes(const std::string& path);

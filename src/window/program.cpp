@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "window/program.h"
 
 #include <cstdlib>
 
@@ -18,13 +18,15 @@ void ProgramExitOnce() {
 
 }  // namespace
 
-int RunWindowProgram() {
+int RunWindowProgram(const WindowProgramHooks& hooks) {
     if (!platform::OpenWindowToolkit()) return 1;
     std::atexit(ProgramExitOnce);
     SetLongUrlSource(CurrentLongUrl);
-    MainWindow = platform::CreateMainWindow();
+    WindowPort* window = platform::CreateMainWindow();
+    MainWindow = hooks.wrapWindow ? hooks.wrapWindow(window) : window;
     DeliverCreated();
     platform::ShowMainWindow();
+    if (hooks.shown) hooks.shown();
     platform::RunMessageLoop();
     // Threads still waiting on the network are not waited for.
     ProgramExitOnce();

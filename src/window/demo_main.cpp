@@ -1,0 +1,83 @@
+// quenlov-demo: the window program, with every service played by a simulator inside the
+// process, so that it runs without a network.
+//   --hold        the simulator takes every request and never answers
+//   --trace FILE  writes every change of the window's controls to FILE
+//   --layout FILE writes where the toolkit has put every control, once the window is shown
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+#include "window/program.h"
+#include "platform/internet.h"
+#include "simulator/simulator_server.h"
+#include "window/window_trace.h"
+
+namespace {
+
+struct DemoOptions {
+    bool hold = false;
+    const char* trace = nullptr;
+    const char* layout = nullptr;
+};
+
+bool ParseDemoOptions(int argc, char** argv, DemoOptions& options) {
+    for (int i = 1; i < argc; i++) {
+        if (std::strcmp(argv[i], "--hold") == 0) {
+            options.hold = true;
+        } else if (std::strcmp(argv[i], "--trace") == 0 && i + 1 < argc) {
+            options.trace = argv[++i];
+        } else if (std::strcmp(argv[i], "--layout") == 0 && i + 1 < argc) {
+            options.layout = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+Bytes NeverAnswer(const SimRequest&) {
+    static std::mutex mutex;
+    static std::condition_variable never;
+    std::unique_lock<std::mutex> lock(mutex);
+    never.wait(lock, [] { return false; });
+    return Bytes();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    DemoOptions options;
+    if (!ParseDemoOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: quenlov-demo [--hold] [--trace FILE] [--layout FILE]\n");
+        return 64;
+    }
+    // Never destroyed: the process ends without waiting for the threads that serve it.
+    SimulatorServer* simulator = options.hold ? new SimulatorServer(NeverAnswer) : new SimulatorServer;
+    if (!simulator->Start()) {
+        std::fprintf(stderr, "quenlov-demo: the simulator cannot listen on loopback\n");
+        return 1;
+    }
+    platform::SetConnectOverride("127.0.0.1:" + std::to_string(simulator->Port()));
+
+    WindowProgramHooks hooks;
+    if (options.trace) {
+        std::FILE* trace = std::fopen(options.trace, "w");
+        if (!trace) return 1;
+        hooks.wrapWindow = [trace](WindowPort* window) { return new TracedWindow(window, trace); };
+    }
+    if (options.layout) {
+        const char* path = options.layout;
+        hooks.shown = [path] {
+            if (std::FILE* out = std::fopen(path, "w")) {
+                WriteLayoutReport(out);
+                std::fclose(out);
+            }
+        };
+    }
+    if (RunWindowProgram(hooks) != 0) {
+        std::fprintf(stderr, "quenlov-demo: no display to open the window on\n");
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,4 @@
+// quenlov: the window program.
+#include "window/program.h"
+
+int main() { return RunWindowProgram(); }
