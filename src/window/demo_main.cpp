@@ -8,9 +8,9 @@
 #include <cstring>
 #include <mutex>
 
-#include "window/program.h"
 #include "platform/internet.h"
 #include "simulator/simulator_server.h"
+#include "window/program.h"
 #include "window/window_trace.h"
 
 namespace {
@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
         return 64;
     }
     // Never destroyed: the process ends without waiting for the threads that serve it.
-    SimulatorServer* simulator = options.hold ? new SimulatorServer(NeverAnswer) : new SimulatorServer;
+    SimulatorServer* simulator =
+        options.hold ? new SimulatorServer(NeverAnswer) : new SimulatorServer;
     if (!simulator->Start()) {
         std::fprintf(stderr, "quenlov-demo: the simulator cannot listen on loopback\n");
         return 1;

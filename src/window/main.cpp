@@ -1,4 +1,6 @@
 // quenlov: the window program.
 #include "window/program.h"
 
-int main() { return RunWindowProgram(); }
+int main() {
+    return RunWindowProgram();
+}

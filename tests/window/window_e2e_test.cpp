@@ -20,7 +20,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string ProgramPath() { return TestEnvironment("QUENLOV_DEMO_PROGRAM"); }
+std::string ProgramPath() {
+    return TestEnvironment("QUENLOV_DEMO_PROGRAM");
+}
 std::string ArtifactPath(const std::string& name) {
     return TestEnvironment("QUENLOV_TEST_ARTIFACTS") + "/" + name;
 }
@@ -47,7 +49,9 @@ bool WaitForTraceLine(const std::string& path, const std::string& line, int ms, 
     return false;
 }
 
-std::string ButtonTextLine(const char* caption) { return "text 按钮 " + TraceValue(caption); }
+std::string ButtonTextLine(const char* caption) {
+    return "text 按钮 " + TraceValue(caption);
+}
 
 TEST(WindowProgram, ShortensWhatIsTypedAndShowsTheButtonsCaptionsGoingBy) {
     const std::string trace = ArtifactPath("window-trace.txt");
@@ -74,13 +78,12 @@ TEST(WindowProgram, ShortensWhatIsTypedAndShowsTheButtonsCaptionsGoingBy) {
     for (const std::string& line : ReadLines(trace)) {
         if (line.rfind("text 按钮 ", 0) == 0) captions.push_back(line);
     }
-    const std::vector<std::string> expected = {ButtonTextLine(kReadyCaption),
-                                               ButtonTextLine(kBusyCaption),
-                                               ButtonTextLine(kReadyCaption)};
+    const std::vector<std::string> expected = {
+        ButtonTextLine(kReadyCaption), ButtonTextLine(kBusyCaption), ButtonTextLine(kReadyCaption)};
     EXPECT_EQ(captions, expected);
 
-    EXPECT_TRUE(driver.SaveScreenshot(ArtifactPath(std::string("window.") +
-                                                   WindowDriver::ScreenshotExtension())));
+    EXPECT_TRUE(driver.SaveScreenshot(
+        ArtifactPath(std::string("window.") + WindowDriver::ScreenshotExtension())));
     driver.PressEscape();
     EXPECT_EQ(driver.WaitForExit(5000), 0);
 
@@ -111,8 +114,7 @@ struct ClosingCase {
 };
 
 TEST(WindowProgram, ClosingWhileTheServerIsSilentEndsAtOnceWithZero) {
-    const ClosingCase cases[] = {{"during the cookie fetch", false},
-                                 {"during a request", true}};
+    const ClosingCase cases[] = {{"during the cookie fetch", false}, {"during a request", true}};
     for (const ClosingCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string trace = ArtifactPath("closing-trace.txt");
@@ -129,9 +131,9 @@ TEST(WindowProgram, ClosingWhileTheServerIsSilentEndsAtOnceWithZero) {
         driver.PressEscape();
         EXPECT_EQ(driver.WaitForExit(1000), 0);
         std::printf("%s: ended %lld ms after Esc\n", c.name,
-                    static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                               Clock::now() - closed)
-                                               .count()));
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - closed)
+                            .count()));
     }
 }
 
