@@ -77,22 +77,25 @@ void ChooseControlFont() {
 }
 
 void GroupFrame::draw() {
+    // Damage to a child alone redraws that child only; the frame would paint over the rest.
+    if (damage() & ~FL_DAMAGE_CHILD) DrawFrame();
+    draw_children();
+}
+
+void GroupFrame::DrawFrame() {
     fl_font(labelfont(), labelsize());
     const int captionHeight = fl_height();
     const int top = y() + captionHeight / 2;
     fl_color(color());
     fl_rectf(x(), y(), w(), h());
     fl_draw_box(FL_ENGRAVED_FRAME, x(), top, w(), h() - (top - y()), color());
-    if (label()) {
-        int cw = 0, ch = 0;
-        fl_measure(label(), cw, ch, 0);
-        fl_color(color());
-        fl_rectf(x() + 8, y(), cw, captionHeight);
-        fl_color(labelcolor());
-        fl_draw(label(), x() + 8, y(), cw, captionHeight, FL_ALIGN_LEFT | FL_ALIGN_INSIDE, nullptr,
-                0);
-    }
-    draw_children();
+    if (!label()) return;
+    int cw = 0, ch = 0;
+    fl_measure(label(), cw, ch, 0);
+    fl_color(color());
+    fl_rectf(x() + 8, y(), cw, captionHeight);
+    fl_color(labelcolor());
+    fl_draw(label(), x() + 8, y(), cw, captionHeight, FL_ALIGN_LEFT | FL_ALIGN_INSIDE, nullptr, 0);
 }
 
 int InputBox::handle(int event) {

@@ -19,6 +19,9 @@ class GroupFrame : public Fl_Group {
   public:
     GroupFrame(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {}
     void draw() override;
+
+  private:
+    void DrawFrame();
 };
 
 // An edit box that reports every key pressed in it before handling the key as usual.

@@ -21,6 +21,10 @@ void RunMessageLoop();
 Rect ReportedControlRect(Control control);
 Rect ReportedClientArea();
 
+// Calls `painted` once, on the window's thread, when the window's first picture has been put
+// on the screen.
+void WhenFirstPainted(void (*painted)());
+
 // Ends the process at once, without waiting for other threads or running static destructors,
 // which those threads may still be using.
 [[noreturn]] void EndProcessNow(int exitCode);

@@ -28,6 +28,22 @@ void DeliverChanges(void*) {
     DeliverWindowChanges();
 }
 
+void (*firstPainted)() = nullptr;
+
+// The top-level window, which says when its first picture is on the screen.
+class TopWindow : public Fl_Double_Window {
+  public:
+    TopWindow(int w, int h) : Fl_Double_Window(w, h) {}
+    void flush() override {
+        Fl_Double_Window::flush();
+        if (firstPainted) {
+            void (*painted)() = firstPainted;
+            firstPainted = nullptr;
+            painted();
+        }
+    }
+};
+
 class FltkWindow : public WindowPort {
   public:
     FltkWindow();
@@ -58,7 +74,7 @@ bool MainWindowOpen() {
 }
 
 FltkWindow::FltkWindow() {
-    window_ = new Fl_Double_Window(kClientWidth, kClientHeight);
+    window_ = new TopWindow(kClientWidth, kClientHeight);
     window_->copy_label(ToolkitText(kWindowTitle).c_str());
     window_->xclass("quenlov");
     window_->color(fl_rgb_color(kButtonFace.red, kButtonFace.green, kButtonFace.blue));
@@ -179,6 +195,10 @@ Rect ReportedControlRect(Control control) {
 Rect ReportedClientArea() {
     Fl_Window* w = mainWindow->window();
     return Rect{0, 0, w->w(), w->h()};
+}
+
+void WhenFirstPainted(void (*painted)()) {
+    firstPainted = painted;
 }
 
 void EndProcessNow(int exitCode) {

@@ -3,12 +3,15 @@
 //   --hold        the simulator takes every request and never answers
 //   --trace FILE  writes every change of the window's controls to FILE
 //   --layout FILE writes where the toolkit has put every control, once the window is shown
+//   --exit-on-paint  prints "painted" and ends once the window's first picture is on the
+//                 screen (for measuring start-up)
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 
 #include "platform/internet.h"
+#include "platform/window.h"
 #include "simulator/simulator_server.h"
 #include "window/program.h"
 #include "window/window_trace.h"
@@ -19,12 +22,15 @@ struct DemoOptions {
     bool hold = false;
     const char* trace = nullptr;
     const char* layout = nullptr;
+    bool exitOnPaint = false;
 };
 
 bool ParseDemoOptions(int argc, char** argv, DemoOptions& options) {
     for (int i = 1; i < argc; i++) {
         if (std::strcmp(argv[i], "--hold") == 0) {
             options.hold = true;
+        } else if (std::strcmp(argv[i], "--exit-on-paint") == 0) {
+            options.exitOnPaint = true;
         } else if (std::strcmp(argv[i], "--trace") == 0 && i + 1 < argc) {
             options.trace = argv[++i];
         } else if (std::strcmp(argv[i], "--layout") == 0 && i + 1 < argc) {
@@ -34,6 +40,11 @@ bool ParseDemoOptions(int argc, char** argv, DemoOptions& options) {
         }
     }
     return true;
+}
+
+void SayPaintedAndEnd() {
+    std::printf("painted\n");
+    platform::EndProcessNow(0);
 }
 
 Bytes NeverAnswer(const SimRequest&) {
@@ -49,7 +60,9 @@ Bytes NeverAnswer(const SimRequest&) {
 int main(int argc, char** argv) {
     DemoOptions options;
     if (!ParseDemoOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: quenlov-demo [--hold] [--trace FILE] [--layout FILE]\n");
+        std::fprintf(
+            stderr,
+            "usage: quenlov-demo [--hold] [--trace FILE] [--layout FILE] [--exit-on-paint]\n");
         return 64;
     }
     // Never destroyed: the process ends without waiting for the threads that serve it.
@@ -67,6 +80,7 @@ int main(int argc, char** argv) {
         if (!trace) return 1;
         hooks.wrapWindow = [trace](WindowPort* window) { return new TracedWindow(window, trace); };
     }
+    if (options.exitOnPaint) platform::WhenFirstPainted(SayPaintedAndEnd);
     if (options.layout) {
         const char* path = options.layout;
         hooks.shown = [path] {
