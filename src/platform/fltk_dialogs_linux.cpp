@@ -112,6 +112,8 @@ void ShowQuestion(void* data) {
     box.window->user_data(question);
     box.buttons[0]->callback(Answer, question);
     box.buttons[1]->callback(Answer, nullptr);
+    box.buttons[0]->shortcut('y');
+    box.buttons[1]->shortcut('n');
     box.window->show();
 }
 

@@ -1,6 +1,7 @@
 // quenlov-demo: the window program, with every service played by a simulator inside the
 // process, so that it runs without a network.
 //   --hold        the simulator takes every request and never answers
+//   --no-cookies  the aggregator's start page sets no cookie, so the program asks again
 //   --trace FILE  writes every change of the window's controls to FILE
 //   --layout FILE writes where the toolkit has put every control, once the window is shown
 //   --exit-on-paint  prints "painted" and ends once the window's first picture is on the
@@ -20,6 +21,7 @@ namespace {
 
 struct DemoOptions {
     bool hold = false;
+    bool noCookies = false;
     const char* trace = nullptr;
     const char* layout = nullptr;
     bool exitOnPaint = false;
@@ -29,6 +31,8 @@ bool ParseDemoOptions(int argc, char** argv, DemoOptions& options) {
     for (int i = 1; i < argc; i++) {
         if (std::strcmp(argv[i], "--hold") == 0) {
             options.hold = true;
+        } else if (std::strcmp(argv[i], "--no-cookies") == 0) {
+            options.noCookies = true;
         } else if (std::strcmp(argv[i], "--exit-on-paint") == 0) {
             options.exitOnPaint = true;
         } else if (std::strcmp(argv[i], "--trace") == 0 && i + 1 < argc) {
@@ -55,19 +59,32 @@ Bytes NeverAnswer(const SimRequest&) {
     return Bytes();
 }
 
+Bytes AnswerWithoutCookies(const SimRequest& request) {
+    static ServiceSimulator* simulator = new ServiceSimulator;
+    if (request.target.rfind("/index.php", 0) == 0) {
+        return SerializeReply(SimReply{200, {}, "<html></html>"}, request.method == "HEAD");
+    }
+    return SerializeReply(simulator->Answer(request), request.method == "HEAD");
+}
+
+SimulatorServer* MakeSimulator(const DemoOptions& options) {
+    if (options.hold) return new SimulatorServer(NeverAnswer);
+    if (options.noCookies) return new SimulatorServer(AnswerWithoutCookies);
+    return new SimulatorServer;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     DemoOptions options;
     if (!ParseDemoOptions(argc, argv, options)) {
-        std::fprintf(
-            stderr,
-            "usage: quenlov-demo [--hold] [--trace FILE] [--layout FILE] [--exit-on-paint]\n");
+        std::fprintf(stderr,
+                     "usage: quenlov-demo [--hold | --no-cookies] [--trace FILE] [--layout FILE] "
+                     "[--exit-on-paint]\n");
         return 64;
     }
     // Never destroyed: the process ends without waiting for the threads that serve it.
-    SimulatorServer* simulator =
-        options.hold ? new SimulatorServer(NeverAnswer) : new SimulatorServer;
+    SimulatorServer* simulator = MakeSimulator(options);
     if (!simulator->Start()) {
         std::fprintf(stderr, "quenlov-demo: the simulator cannot listen on loopback\n");
         return 1;

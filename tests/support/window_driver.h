@@ -33,6 +33,11 @@ class WindowDriver {
     bool SaveScreenshot(const std::string& path);
     static const char* ScreenshotExtension();
 
+    // The question asked from the cookie thread: waits until it is shown (and, on Linux, moves
+    // it aside as a user would, so that the window under it can be clicked); answers it.
+    bool FindQuestion(int ms);
+    void AnswerQuestion(bool yes);
+
     // Waits up to `ms` for the program to end: its exit code, or -1 if it still runs.
     int WaitForExit(int ms);
 

@@ -48,6 +48,7 @@ struct WindowDriver::Impl {
     pid_t pid = -1;
     int exitCode = -1;
     std::string window;  // the X window id, in decimal
+    std::string question;
     int originX = 0, originY = 0;
 
     void ClickAt(Control control) {
@@ -82,13 +83,20 @@ bool WindowDriver::Launch(const std::string& program, const std::vector<std::str
     return impl_->pid > 0;
 }
 
-bool WindowDriver::FindMainWindow(int ms) {
+// The first shown window of that class, or empty after `ms`.
+std::string WaitForWindowOfClass(const std::string& windowClass, int ms) {
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
     while (Clock::now() < end) {
-        impl_->window = Run("xdotool search --onlyvisible --class '^quenlov$' | head -1");
-        if (!impl_->window.empty()) break;
+        std::string window =
+            Run("xdotool search --onlyvisible --class '^" + windowClass + "$' | head -1");
+        if (!window.empty()) return window;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
+    return std::string();
+}
+
+bool WindowDriver::FindMainWindow(int ms) {
+    impl_->window = WaitForWindowOfClass("quenlov", ms);
     if (impl_->window.empty()) return false;
     // Without a window manager nobody gives the window the focus.
     Run("xdotool windowfocus --sync " + impl_->window);
@@ -96,6 +104,20 @@ bool WindowDriver::FindMainWindow(int ms) {
     std::sscanf(geometry.c_str() + geometry.find("X="), "X=%d", &impl_->originX);
     std::sscanf(geometry.c_str() + geometry.find("Y="), "Y=%d", &impl_->originY);
     return true;
+}
+
+bool WindowDriver::FindQuestion(int ms) {
+    impl_->question = WaitForWindowOfClass("quenlov-message", ms);
+    if (impl_->question.empty()) return false;
+    Run("xdotool windowmove --sync " + impl_->question + " 0 0");
+    return true;
+}
+
+void WindowDriver::AnswerQuestion(bool yes) {
+    Run("xdotool windowfocus --sync " + impl_->question);
+    impl_->Keys(yes ? "y" : "n");
+    impl_->question.clear();
+    Run("xdotool windowfocus --sync " + impl_->window);
 }
 
 void WindowDriver::TypeIntoInput(const Text& gbk) {

@@ -40,13 +40,13 @@ std::vector<std::string> ReadLines(const std::string& path) {
 // Waits until the trace holds `line` `times` times.
 bool WaitForTraceLine(const std::string& path, const std::string& line, int ms, int times = 1) {
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
-    while (Clock::now() < end) {
+    for (;;) {
         int seen = 0;
         for (const std::string& l : ReadLines(path)) seen += l == line;
         if (seen >= times) return true;
+        if (Clock::now() >= end) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return false;
 }
 
 std::string ButtonTextLine(const char* caption) {
@@ -106,6 +106,27 @@ TEST(WindowProgram, ShortensWhatIsTypedAndShowsTheButtonsCaptionsGoingBy) {
                     got.height == want.height)
             << spec.name << ": " << got.x << "," << got.y << " " << got.width << "x" << got.height;
     }
+}
+
+TEST(WindowProgram, TheCookieQuestionLeavesTheWindowUsableAndNoBringsTheButtonUp) {
+    const std::string trace = ArtifactPath("question-trace.txt");
+    const std::string asked = "question - " + TraceValue(kCookieQuestion);
+    WindowDriver driver;
+    ASSERT_TRUE(driver.Launch(ProgramPath(), {"--no-cookies", "--trace", trace}));
+    ASSERT_TRUE(driver.FindMainWindow(20000));
+    ASSERT_TRUE(WaitForTraceLine(trace, asked, 20000));
+    ASSERT_TRUE(driver.FindQuestion(20000));
+    driver.Click(Control::单选框_bitly);
+    EXPECT_TRUE(WaitForTraceLine(trace, "visible 标签1 1", 10000));
+    driver.AnswerQuestion(true);  // asked again: the start page still sets no cookie
+    ASSERT_TRUE(WaitForTraceLine(trace, asked, 20000, 2));
+    ASSERT_TRUE(driver.FindQuestion(20000));
+    EXPECT_FALSE(WaitForTraceLine(trace, "enabled 按钮 1", 0));
+    driver.AnswerQuestion(false);
+    EXPECT_TRUE(WaitForTraceLine(trace, ButtonTextLine(kReadyCaption), 10000));
+    EXPECT_TRUE(WaitForTraceLine(trace, "enabled 按钮 1", 10000));
+    driver.PressEscape();
+    EXPECT_EQ(driver.WaitForExit(5000), 0);
 }
 
 struct ClosingCase {
