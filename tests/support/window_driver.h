@@ -25,7 +25,7 @@ class WindowDriver {
     void TypeIntoInput(const Text& gbk);  // 编辑框1 gets exactly this text
     void PressEnterInInput();
     void Click(Control control);
-    void PressEscape();
+    void PressEscape();  // in the main window
     // 编辑框2's text, as a user copying it would get it.
     Text OutputText();
     // An image of the main window, as a PNG or BMP file at `path` (the extension says which

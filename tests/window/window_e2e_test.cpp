@@ -129,23 +129,31 @@ TEST(WindowProgram, TheCookieQuestionLeavesTheWindowUsableAndNoBringsTheButtonUp
     EXPECT_EQ(driver.WaitForExit(5000), 0);
 }
 
+enum class Pending { kCookieFetch, kRequest, kQuestion };
+
 struct ClosingCase {
     const char* name;
-    bool requestPending;  // a worker waits as well as the cookie fetch
+    Pending pending;
 };
 
-TEST(WindowProgram, ClosingWhileTheServerIsSilentEndsAtOnceWithZero) {
-    const ClosingCase cases[] = {{"during the cookie fetch", false}, {"during a request", true}};
+TEST(WindowProgram, ClosingWhileSomethingWaitsEndsAtOnceWithZero) {
+    const ClosingCase cases[] = {{"during the cookie fetch", Pending::kCookieFetch},
+                                 {"during a request", Pending::kRequest},
+                                 {"while the question is open", Pending::kQuestion}};
     for (const ClosingCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string trace = ArtifactPath("closing-trace.txt");
+        const char* server = c.pending == Pending::kQuestion ? "--no-cookies" : "--hold";
         WindowDriver driver;
-        ASSERT_TRUE(driver.Launch(ProgramPath(), {"--hold", "--trace", trace}));
+        ASSERT_TRUE(driver.Launch(ProgramPath(), {server, "--trace", trace}));
         ASSERT_TRUE(driver.FindMainWindow(20000));
-        if (c.requestPending) {
+        if (c.pending == Pending::kRequest) {
             driver.TypeIntoInput("http://example.com/pending");
             driver.PressEnterInInput();
             ASSERT_TRUE(WaitForTraceLine(trace, ButtonTextLine(kBusyCaption), 10000));
+        }
+        if (c.pending == Pending::kQuestion) {
+            ASSERT_TRUE(driver.FindQuestion(20000));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         const Clock::time_point closed = Clock::now();
