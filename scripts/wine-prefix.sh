@@ -1,5 +1,6 @@
 #!/bin/sh
 # create DIR: a new, empty Wine prefix (persistent cookies and settings live there);
+# create-display DIR: a new prefix for programs with windows, left with no server running;
 # stop DIR: ends the prefix's wineserver.
 set -eu
 action=$1
@@ -18,11 +19,27 @@ case $action in
     "$loader" wineboot -i </dev/null >/dev/null 2>&1 || true
     test -d "$prefix/drive_c/windows" || { echo "wine-prefix.sh: no prefix made" >&2; exit 1; }
     ;;
+  create-display)
+    # Wine's desktop takes the X display of the program that brings it up and keeps it while
+    # its server runs, so a prefix whose server was started without one cannot show windows.
+    # This one is left with no server: the first program started on a display starts it there.
+    # Its screen is a virtual desktop, a window of Wine's own: Wine draws the frames and title
+    # bars itself and decides the focus, with no window manager needed.
+    wineserver -k 2>/dev/null || true
+    rm -rf "$prefix"
+    mkdir -p "$prefix"
+    "$loader" wineboot -i </dev/null >/dev/null 2>&1 || true
+    "$loader" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$loader" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
+      >/dev/null 2>&1
+    wineserver -w
+    test -d "$prefix/drive_c/windows" || { echo "wine-prefix.sh: no prefix made" >&2; exit 1; }
+    ;;
   stop)
     wineserver -k 2>/dev/null || true
     ;;
   *)
-    echo "usage: wine-prefix.sh create|stop DIR" >&2
+    echo "usage: wine-prefix.sh create|create-display|stop DIR" >&2
     exit 64
     ;;
 esac

@@ -60,7 +60,7 @@ constexpr int kWindowOuterHeight = 405;
 // The client area that outer size leaves inside a fixed single frame with a title bar on
 // Windows; on toolkits whose frame belongs to the window manager, this is the size to ask for.
 constexpr int kClientWidth = 405;
-constexpr int kClientHeight = 376;
+constexpr int kClientHeight = 380;
 
 // The window's background: the usual button-face colour.
 constexpr Rgb kButtonFace{240, 240, 240};
