@@ -19,6 +19,7 @@ constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 bool reporting = false;
 // The control that had the focus when the window was last deactivated.
 HWND savedFocus = nullptr;
+void (*firstPainted)() = nullptr;
 
 void OnCommand(HWND window, WPARAM wParam) {
     const int id = LOWORD(wParam);
@@ -116,7 +117,18 @@ WindowPort* CreateMainWindow() {
 void ShowMainWindow() {
     HWND window = MainWindowHandle();
     ShowWindow(window, SW_SHOWNORMAL);
-    UpdateWindow(window);
+    // The window and every control painted now, not when the loop gets round to it, so that
+    // the first picture is complete when it is reported.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (firstPainted) {
+        void (*painted)() = firstPainted;
+        firstPainted = nullptr;
+        painted();
+    }
+}
+
+void WhenFirstPainted(void (*painted)()) {
+    firstPainted = painted;
 }
 
 void RunMessageLoop() {

@@ -81,10 +81,24 @@ void PostKey(HWND window, UINT virtualKey) {
 struct WindowDriver::Impl {
     PROCESS_INFORMATION process{};
     HWND window = nullptr;
+    HWND question = nullptr;
 
     HWND Child(Control control) const { return GetDlgItem(window, platform::ControlIdOf(control)); }
     HWND FindShown() const;
+    HWND FindShownDialog() const;
 };
+
+// The program's own message boxes are dialogs of the system's class, titled "错误".
+HWND WindowDriver::Impl::FindShownDialog() const {
+    const std::wstring title = WideIn(936, "\xB4\xED\xCE\xF3");
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, L"#32770", title.c_str()))) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (owner == process.dwProcessId && IsWindowVisible(found)) return found;
+    }
+    return nullptr;
+}
 
 HWND WindowDriver::Impl::FindShown() const {
     const std::wstring title = WideIn(CP_ACP, kWindowTitle);
@@ -160,6 +174,27 @@ void WindowDriver::PressEscape() {
         target = thread.hwndFocus;
     }
     PostKey(target ? target : impl_->Child(Control::编辑框1), VK_ESCAPE);
+}
+
+bool WindowDriver::FindQuestion(int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!(impl_->question = impl_->FindShownDialog())) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        if (WaitForSingleObject(impl_->process.hProcess, 50) == WAIT_OBJECT_0) return false;
+    }
+    return true;
+}
+
+// The button a user would press; the box closes, and the asking thread goes on.
+void WindowDriver::AnswerQuestion(bool yes) {
+    HWND question = impl_->question;
+    impl_->question = nullptr;
+    Send(GetDlgItem(question, yes ? IDYES : IDNO), BM_CLICK, 0, 0);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (IsWindow(question) && IsWindowVisible(question) &&
+           std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 Text WindowDriver::OutputText() {
