@@ -63,6 +63,7 @@ struct Request : Handle {
     bool discardBody = false;
     bool connected = false;
     long long lastByteMs = 0;
+    unsigned long long arrivals = 0;  // callbacks so far: a round that saw one made progress
 
     // The final response.
     std::string finalBlock;
@@ -82,6 +83,7 @@ size_t OnHeader(char* data, size_t size, size_t count, void* user) {
     Request& r = *static_cast<Request*>(user);
     const std::string line(data, size * count);
     r.lastByteMs = NowMs();
+    r.arrivals++;
     if (line.compare(0, 5, "HTTP/") == 0) r.block.clear();
     r.block += line;
     if (line == "\r\n" || line == "\n") {
@@ -98,6 +100,7 @@ size_t OnHeader(char* data, size_t size, size_t count, void* user) {
 size_t OnBody(char* data, size_t size, size_t count, void* user) {
     Request& r = *static_cast<Request*>(user);
     r.lastByteMs = NowMs();
+    r.arrivals++;
     if (!r.discardBody) r.pending.append(data, size * count);
     return size * count;
 }
@@ -106,6 +109,7 @@ int OnConnected(void* user, char*, char*, int, int) {
     Request& r = *static_cast<Request*>(user);
     r.connected = true;
     r.lastByteMs = NowMs();
+    r.arrivals++;
     return CURL_PREREQFUNC_OK;
 }
 
@@ -200,8 +204,12 @@ void StartHop(Request& r) {
     if (!r.added) r.done = r.failed = true;
 }
 
-// One round of work on the transfer: whatever the network has, or a wait of at most a second.
+// One round of work on the transfer: whatever the network has, or, when it had nothing, a wait
+// of at most a second. A round that brought something returns at once, so that a caller who
+// now has what it waited for (the headers of a HEAD reply, the first bytes of a body that
+// pauses) is not held up by a wait for more.
 void Pump(Request& r) {
+    const unsigned long long before = r.arrivals;
     int running = 0;
     curl_multi_perform(r.transfer.multi, &running);
     int left = 0;
@@ -210,7 +218,7 @@ void Pump(Request& r) {
         r.done = true;
         r.failed = message->data.result != CURLE_OK;
     }
-    if (r.done) return;
+    if (r.done || r.arrivals != before) return;
     const long long quiet = NowMs() - r.lastByteMs;
     if (r.connected && quiet >= r.timeouts.receiveMs) {
         r.done = r.failed = true;
@@ -316,8 +324,15 @@ InternetHandle OpenHttpRequest(InternetHandle connection, const char* verb, cons
     r->verb = verb && *verb ? verb : "GET";
     r->flags = flags;
     r->timeouts = CurrentTimeouts();
+    // libcurl takes the first entry that fits, so the hosts of their own go ahead.
+    for (const auto& entry : HostConnectOverrides()) {
+        r->connectToList =
+            curl_slist_append(r->connectToList, (entry.first + "::" + entry.second).c_str());
+    }
     const std::string override = ConnectOverride();
-    if (!override.empty()) r->connectToList = curl_slist_append(nullptr, ("::" + override).c_str());
+    if (!override.empty()) {
+        r->connectToList = curl_slist_append(r->connectToList, ("::" + override).c_str());
+    }
     r->transfer = TakeCurlTransfer(!(flags & kFlagNoCookies));
     if (!r->transfer.easy) {
         CloseRequest(r);
