@@ -82,6 +82,11 @@ void SimulatorServer::JoinFinished() {
     for (auto& connection : finished) connection->thread.join();
 }
 
+size_t SimulatorServer::ConnectionThreads() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return connections_.size();
+}
+
 void SimulatorServer::Serve(platform::TcpSocket socket, Connection* connection) {
     using Then = SimAnswer::Then;
     Bytes buffer;

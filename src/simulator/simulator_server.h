@@ -48,6 +48,9 @@ class SimulatorServer {
     // Blocks until the server has ended (stopped, or idle for `idleExitMs`).
     void Wait();
     int RequestCount() const { return requests_; }
+    // Connections whose threads have not been joined yet: those still open, and those that
+    // ended since the server last looked (it looks at least every tenth of a second).
+    size_t ConnectionThreads();
 
   private:
     struct Connection {
