@@ -137,8 +137,12 @@ void SetTimeouts(HINTERNET request) {
 }
 
 // Redirects are followed here, not by WinINet: under Wine it follows a redirect loop for ever.
+// Each hop speaks TLS or not as its own address says: a redirect from HTTP to HTTPS (or back)
+// keeps the caller's other flags only.
 HINTERNET OpenRaw(HINTERNET connection, const Handle& request) {
-    const uint32_t flags = request.flags | INTERNET_FLAG_NO_AUTO_REDIRECT;
+    uint32_t flags = (request.flags & ~static_cast<uint32_t>(INTERNET_FLAG_SECURE)) |
+                     INTERNET_FLAG_NO_AUTO_REDIRECT;
+    if (request.address.secure) flags |= INTERNET_FLAG_SECURE;
     std::vector<LPCSTR> accept;
     for (const std::string& type : request.acceptTypes) accept.push_back(type.c_str());
     accept.push_back(nullptr);

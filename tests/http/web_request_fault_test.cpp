@@ -82,6 +82,15 @@ TEST(WebRequestFaults, HttpsOnAPlainPortFailsCleanly) {
     EXPECT_EQ(o.replyHeaders, kNoHeaders);
 }
 
+// Followed, as the platform follows a redirect to HTTPS, and over TLS on every target: the
+// plain server gets the hop's handshake, not a request it could answer.
+TEST(WebRequestFaults, RedirectToHttpsGoesOverTls) {
+    const std::string token = NewToken("to-https");
+    const Outcome o = Fetch(CaseUrl("redirect-to-https", token));
+    EXPECT_EQ(o.body, "");
+    EXPECT_EQ(RecordedRequests(token).size(), 1u);
+}
+
 // With the limits shortened: a slow body is not a silent one.
 class ShortTimeouts : public ::testing::Test {
   protected:
