@@ -191,7 +191,6 @@ void Configure(Request& r, const std::string& target) {
 }
 
 void StartHop(Request& r) {
-    if (r.added) curl_multi_remove_handle(r.transfer.multi, r.transfer.easy);
     r.block.clear();
     r.headersDone = false;
     r.status = 0;
@@ -199,6 +198,15 @@ void StartHop(Request& r) {
     r.connected = false;
     r.done = r.failed = false;
     r.lastByteMs = NowMs();
+    if (r.added) {
+        curl_multi_remove_handle(r.transfer.multi, r.transfer.easy);
+        r.added = false;
+        // Every hop on a handle of its own (see curl_engine_linux.cpp).
+        if (!RenewCurlEasy(r.transfer)) {
+            r.done = r.failed = true;
+            return;
+        }
+    }
     Configure(r, RequestTarget(r));
     r.added = curl_multi_add_handle(r.transfer.multi, r.transfer.easy) == CURLM_OK;
     if (!r.added) r.done = r.failed = true;
@@ -266,7 +274,7 @@ bool FollowRedirect(Request& r, int& hops) {
 
 void CloseRequest(Request* r) {
     if (r->added) curl_multi_remove_handle(r->transfer.multi, r->transfer.easy);
-    if (r->transfer.easy) ReturnCurlTransfer(r->transfer);
+    if (r->transfer.easy || r->transfer.multi) ReturnCurlTransfer(r->transfer);
     curl_slist_free_all(r->headers);
     curl_slist_free_all(r->connectToList);
     delete r;
