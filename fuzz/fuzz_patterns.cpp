@@ -18,8 +18,12 @@ struct AdapterPattern {
 };
 
 // The reads the adapters make, and a few more (each search translates its pattern afresh, which
-// is most of a run's cost, so Replace, which would search again, is left out): everything a match
-// reports must lie where it says in the subject as the matcher holds it (through UTF-16 and back).
+// is most of a run's cost, so Replace, which would search again, is left out): a position, when
+// there is one, must point at the text in the subject as the matcher holds it (through UTF-16 and
+// back). It may be -1 for a real match: the text is looked for over Text's characters, in which
+// a lone 80 or FF byte opens a two-byte character, where code page 936 reads it as one alone, so
+// a match right after one cannot be found by bytes.
+// Groups lie within their match, byte for byte (the same two readings again).
 void ReadEverything(const PatternMatcher& matcher, const Text& subject) {
     const int count = matcher.MatchCount();
     FUZZ_CHECK(count >= 0);
@@ -28,17 +32,17 @@ void ReadEverything(const PatternMatcher& matcher, const Text& subject) {
         const Text match = matcher.MatchText(m, &position);
         if (m >= 1 && m <= count) {
             FUZZ_CHECK(!match.empty());
-            FUZZ_CHECK(position >= 0);
-            FUZZ_CHECK(SameAt(subject, static_cast<size_t>(position), match, true));
+            FUZZ_CHECK(position == -1 ||
+                       SameAt(subject, static_cast<size_t>(position), match, true));
         } else {
             FUZZ_CHECK(match.empty() && position == -1);
         }
         for (int g = 0; g <= 3; g++) {
             const Text group = matcher.SubMatchText(m, g, &position);
             if (!group.empty()) {
-                FUZZ_CHECK(position >= 0);
-                FUZZ_CHECK(SameAt(subject, static_cast<size_t>(position), group, true));
-                FUZZ_CHECK(Contains(match, group, true));
+                FUZZ_CHECK(position == -1 ||
+                           SameAt(subject, static_cast<size_t>(position), group, true));
+                FUZZ_CHECK(LowerAscii(match).find(LowerAscii(group)) != Text::npos);
             }
         }
     }
