@@ -12,6 +12,13 @@ if(QUENLOV_SANITIZE)
   add_link_options(-fsanitize=${QUENLOV_SANITIZE})
 endif()
 
+# The fuzz targets (clang only): every library gets libFuzzer's coverage instrumentation, and
+# fuzz/ adds the targets, linked with libFuzzer's own main.
+option(QUENLOV_FUZZ "Build the libFuzzer targets under fuzz/ (clang)" OFF)
+if(QUENLOV_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(WIN32)
   # One self-contained .exe: no MinGW runtime DLLs beside it.
   add_link_options(-static)

@@ -6,6 +6,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(
   build-essential cmake ninja-build pkg-config clang lld
+  libclang-rt-14-dev
   libgtest-dev googletest libbenchmark-dev
   libcurl4-openssl-dev curl
   libpcre2-dev libicu-dev zlib1g-dev

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds every target and runs every test: Linux natively (also with
-# AddressSanitizer and UndefinedBehaviorSanitizer) and Windows under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and with ThreadSanitizer), a short run of
+# each fuzz target, and Windows under Wine.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +31,9 @@ build_only() {
 
 run_target linux
 run_target asan
+run_target tsan
+# A few seconds of each fuzz target: the long runs are scripts/fuzz.sh with more time.
+bash scripts/fuzz.sh "${QUENLOV_FUZZ_SMOKE_SECONDS:-5}" || failed+=("fuzz")
 # The Windows tests run on the 32-bit build, the one that ships. Some kernels are booted
 # without 32-bit support, and Wine cannot start a 32-bit program there; the 64-bit build of
 # the same sources then takes its place under Wine, and the 32-bit build is still built.

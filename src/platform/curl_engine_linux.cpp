@@ -6,13 +6,13 @@
 namespace platform {
 namespace {
 
-constexpr size_t kMaxIdleTransfers = 8;
+constexpr size_t kMaxIdleMultis = 8;
 
 struct Engine {
     CURLSH* share = nullptr;
     std::mutex locks[CURL_LOCK_DATA_LAST];
     std::mutex poolMutex;
-    std::vector<CurlTransfer> idle;
+    std::vector<CURLM*> idleMultis;
 };
 
 void Lock(CURL*, curl_lock_data data, curl_lock_access, void* user) {
@@ -42,46 +42,58 @@ Engine& TheEngine() {
     return *engine;
 }
 
+// An easy handle serves one transfer only. libcurl 7.88 keeps a pointer to the last header line
+// of a handle's previous transfer after freeing it, and folds a reply's first header line, when
+// that begins with a blank, into it: a use after free that any server can set off. Fresh
+// handles cost little, as connections, cookies and names live in the share; multi handles,
+// which keep nothing of a transfer, are recycled.
+CURL* NewEasyHandle(Engine& engine) {
+    CURL* easy = curl_easy_init();
+    if (easy) curl_easy_setopt(easy, CURLOPT_SHARE, engine.share);
+    return easy;
+}
+
 }  // namespace
 
 CurlTransfer TakeCurlTransfer(bool cookies) {
     Engine& engine = TheEngine();
     CurlTransfer transfer;
+    transfer.cookies = cookies;
     {
         std::lock_guard<std::mutex> lock(engine.poolMutex);
-        for (size_t i = engine.idle.size(); i-- > 0;) {
-            if (engine.idle[i].cookies != cookies) continue;
-            transfer = engine.idle[i];
-            engine.idle.erase(engine.idle.begin() + static_cast<long>(i));
-            break;
+        if (!engine.idleMultis.empty()) {
+            transfer.multi = engine.idleMultis.back();
+            engine.idleMultis.pop_back();
         }
     }
-    // A recycled handle is not reset (libcurl 7.88 would drop its cookie-engine file list
-    // unfreed): every request sets each option it uses.
-    if (!transfer.easy) {
-        transfer.easy = curl_easy_init();
-        transfer.multi = curl_multi_init();
-        transfer.cookies = cookies;
-        if (!transfer.easy || !transfer.multi) {
-            if (transfer.easy) curl_easy_cleanup(transfer.easy);
-            if (transfer.multi) curl_multi_cleanup(transfer.multi);
-            return CurlTransfer();
-        }
-        curl_easy_setopt(transfer.easy, CURLOPT_SHARE, engine.share);
+    if (!transfer.multi) transfer.multi = curl_multi_init();
+    transfer.easy = NewEasyHandle(engine);
+    if (!transfer.easy || !transfer.multi) {
+        if (transfer.easy) curl_easy_cleanup(transfer.easy);
+        if (transfer.multi) curl_multi_cleanup(transfer.multi);
+        return CurlTransfer();
     }
     return transfer;
 }
 
+bool RenewCurlEasy(CurlTransfer& transfer) {
+    if (transfer.easy) curl_easy_cleanup(transfer.easy);
+    transfer.easy = NewEasyHandle(TheEngine());
+    transfer.cookieEngineOn = false;
+    return transfer.easy != nullptr;
+}
+
 void ReturnCurlTransfer(CurlTransfer transfer) {
     Engine& engine = TheEngine();
+    if (transfer.easy) curl_easy_cleanup(transfer.easy);
+    if (!transfer.multi) return;
     {
         std::lock_guard<std::mutex> lock(engine.poolMutex);
-        if (engine.idle.size() < kMaxIdleTransfers) {
-            engine.idle.push_back(transfer);
+        if (engine.idleMultis.size() < kMaxIdleMultis) {
+            engine.idleMultis.push_back(transfer.multi);
             return;
         }
     }
-    curl_easy_cleanup(transfer.easy);
     curl_multi_cleanup(transfer.multi);
 }
 

@@ -16,6 +16,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -63,6 +65,13 @@ bool CloseInternetHandle(InternetHandle handle);
 // for; the request line, the Host header and everything else stay as built. Empty: off.
 void SetConnectOverride(const std::string& address);
 std::string ConnectOverride();
+
+// Connections to `host` (as the address names it, any port) go to `address` instead, ahead of
+// the override above: a test can make one host lead somewhere else, or nowhere. An empty
+// address removes the entry.
+void SetHostConnectOverride(const std::string& host, const std::string& address);
+// Every entry, as "host" and "address" pairs.
+std::vector<std::pair<std::string, std::string>> HostConnectOverrides();
 
 // For tests only: shorter limits than kTimeouts, so that a silent server ends a test in seconds.
 void SetTimeoutsForTesting(InternetTimeouts timeouts);

@@ -63,6 +63,7 @@ struct Request : Handle {
     bool discardBody = false;
     bool connected = false;
     long long lastByteMs = 0;
+    unsigned long long arrivals = 0;  // callbacks so far: a round that saw one made progress
 
     // The final response.
     std::string finalBlock;
@@ -82,6 +83,7 @@ size_t OnHeader(char* data, size_t size, size_t count, void* user) {
     Request& r = *static_cast<Request*>(user);
     const std::string line(data, size * count);
     r.lastByteMs = NowMs();
+    r.arrivals++;
     if (line.compare(0, 5, "HTTP/") == 0) r.block.clear();
     r.block += line;
     if (line == "\r\n" || line == "\n") {
@@ -98,6 +100,7 @@ size_t OnHeader(char* data, size_t size, size_t count, void* user) {
 size_t OnBody(char* data, size_t size, size_t count, void* user) {
     Request& r = *static_cast<Request*>(user);
     r.lastByteMs = NowMs();
+    r.arrivals++;
     if (!r.discardBody) r.pending.append(data, size * count);
     return size * count;
 }
@@ -106,6 +109,7 @@ int OnConnected(void* user, char*, char*, int, int) {
     Request& r = *static_cast<Request*>(user);
     r.connected = true;
     r.lastByteMs = NowMs();
+    r.arrivals++;
     return CURL_PREREQFUNC_OK;
 }
 
@@ -187,7 +191,6 @@ void Configure(Request& r, const std::string& target) {
 }
 
 void StartHop(Request& r) {
-    if (r.added) curl_multi_remove_handle(r.transfer.multi, r.transfer.easy);
     r.block.clear();
     r.headersDone = false;
     r.status = 0;
@@ -195,13 +198,26 @@ void StartHop(Request& r) {
     r.connected = false;
     r.done = r.failed = false;
     r.lastByteMs = NowMs();
+    if (r.added) {
+        curl_multi_remove_handle(r.transfer.multi, r.transfer.easy);
+        r.added = false;
+        // Every hop on a handle of its own (see curl_engine_linux.cpp).
+        if (!RenewCurlEasy(r.transfer)) {
+            r.done = r.failed = true;
+            return;
+        }
+    }
     Configure(r, RequestTarget(r));
     r.added = curl_multi_add_handle(r.transfer.multi, r.transfer.easy) == CURLM_OK;
     if (!r.added) r.done = r.failed = true;
 }
 
-// One round of work on the transfer: whatever the network has, or a wait of at most a second.
+// One round of work on the transfer: whatever the network has, or, when it had nothing, a wait
+// of at most a second. A round that brought something returns at once, so that a caller who
+// now has what it waited for (the headers of a HEAD reply, the first bytes of a body that
+// pauses) is not held up by a wait for more.
 void Pump(Request& r) {
+    const unsigned long long before = r.arrivals;
     int running = 0;
     curl_multi_perform(r.transfer.multi, &running);
     int left = 0;
@@ -210,7 +226,7 @@ void Pump(Request& r) {
         r.done = true;
         r.failed = message->data.result != CURLE_OK;
     }
-    if (r.done) return;
+    if (r.done || r.arrivals != before) return;
     const long long quiet = NowMs() - r.lastByteMs;
     if (r.connected && quiet >= r.timeouts.receiveMs) {
         r.done = r.failed = true;
@@ -258,7 +274,7 @@ bool FollowRedirect(Request& r, int& hops) {
 
 void CloseRequest(Request* r) {
     if (r->added) curl_multi_remove_handle(r->transfer.multi, r->transfer.easy);
-    if (r->transfer.easy) ReturnCurlTransfer(r->transfer);
+    if (r->transfer.easy || r->transfer.multi) ReturnCurlTransfer(r->transfer);
     curl_slist_free_all(r->headers);
     curl_slist_free_all(r->connectToList);
     delete r;
@@ -316,8 +332,15 @@ InternetHandle OpenHttpRequest(InternetHandle connection, const char* verb, cons
     r->verb = verb && *verb ? verb : "GET";
     r->flags = flags;
     r->timeouts = CurrentTimeouts();
+    // libcurl takes the first entry that fits, so the hosts of their own go ahead.
+    for (const auto& entry : HostConnectOverrides()) {
+        r->connectToList =
+            curl_slist_append(r->connectToList, (entry.first + "::" + entry.second).c_str());
+    }
     const std::string override = ConnectOverride();
-    if (!override.empty()) r->connectToList = curl_slist_append(nullptr, ("::" + override).c_str());
+    if (!override.empty()) {
+        r->connectToList = curl_slist_append(r->connectToList, ("::" + override).c_str());
+    }
     r->transfer = TakeCurlTransfer(!(flags & kFlagNoCookies));
     if (!r->transfer.easy) {
         CloseRequest(r);

@@ -114,7 +114,10 @@ std::string HostHeader(const WebAddress& address) {
 HINTERNET Connect(HINTERNET internet, const WebAddress& address) {
     std::string host = address.host;
     int port = address.port;
-    const std::string target = ConnectOverride();
+    std::string target = ConnectOverride();
+    for (const auto& entry : HostConnectOverrides()) {
+        if (_stricmp(entry.first.c_str(), address.host.c_str()) == 0) target = entry.second;
+    }
     const size_t colon = target.rfind(':');
     if (!target.empty() && colon != std::string::npos) {
         host = target.substr(0, colon);
@@ -134,8 +137,12 @@ void SetTimeouts(HINTERNET request) {
 }
 
 // Redirects are followed here, not by WinINet: under Wine it follows a redirect loop for ever.
+// Each hop speaks TLS or not as its own address says: a redirect from HTTP to HTTPS (or back)
+// keeps the caller's other flags only.
 HINTERNET OpenRaw(HINTERNET connection, const Handle& request) {
-    const uint32_t flags = request.flags | INTERNET_FLAG_NO_AUTO_REDIRECT;
+    uint32_t flags = (request.flags & ~static_cast<uint32_t>(INTERNET_FLAG_SECURE)) |
+                     INTERNET_FLAG_NO_AUTO_REDIRECT;
+    if (request.address.secure) flags |= INTERNET_FLAG_SECURE;
     std::vector<LPCSTR> accept;
     for (const std::string& type : request.acceptTypes) accept.push_back(type.c_str());
     accept.push_back(nullptr);
@@ -144,7 +151,7 @@ HINTERNET OpenRaw(HINTERNET connection, const Handle& request) {
         request.referrer.c_str(), request.acceptTypes.empty() ? nullptr : accept.data(), flags, 0);
     if (!raw) return nullptr;
     SetTimeouts(raw);
-    if (!ConnectOverride().empty()) {
+    if (!ConnectOverride().empty() || !HostConnectOverrides().empty()) {
         const std::string line = "Host: " + HostHeader(request.address) + "\r\n";
         Api().httpAddRequestHeaders(raw, line.c_str(), static_cast<DWORD>(-1),
                                     HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);

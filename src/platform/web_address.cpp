@@ -1,6 +1,5 @@
 #include "platform/web_address.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace platform {
@@ -16,8 +15,23 @@ bool StartsWithNoCase(const std::string& text, const char* prefix) {
     return true;
 }
 
-// "host[:port]" then the target; the port defaults by scheme.
-void ParseAuthority(const std::string& rest, WebAddress& result) {
+// A port as an address writes it: decimal digits, 1 to 65535.
+bool ReadPort(const std::string& text, int& port) {
+    if (text.empty()) return false;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+        if (value > 65535) value = 65536;  // out of range already; no overflow further on
+    }
+    if (value < 1 || value > 65535) return false;
+    port = value;
+    return true;
+}
+
+// "host[:port]" then the target; the port defaults by scheme. False when the port is not one
+// (out of range, or not a number), so that no connection goes to a port other than written.
+bool ParseAuthority(const std::string& rest, WebAddress& result) {
     size_t end = rest.find_first_of("/?");
     std::string authority = rest.substr(0, end);
     std::string target = end == std::string::npos ? "/" : rest.substr(end);
@@ -27,11 +41,14 @@ void ParseAuthority(const std::string& rest, WebAddress& result) {
     size_t colon = authority.rfind(':');
     result.port = result.secure ? 443 : 80;
     if (colon != std::string::npos && authority.find(']', colon) == std::string::npos) {
-        if (colon + 1 < authority.size()) result.port = std::atoi(authority.c_str() + colon + 1);
+        if (colon + 1 < authority.size() && !ReadPort(authority.substr(colon + 1), result.port)) {
+            return false;
+        }
         authority.erase(colon);
     }
     result.host = authority;
     result.target = target;
+    return true;
 }
 
 // "." and ".." segments of a target's path resolved, its query left alone.
@@ -74,9 +91,9 @@ bool ResolveLocation(const WebAddress& base, const std::string& location, WebAdd
     result = base;
     if (StartsWithNoCase(link, "http://") || StartsWithNoCase(link, "https://")) {
         result.secure = StartsWithNoCase(link, "https://");
-        ParseAuthority(link.substr(link.find("//") + 2), result);
+        if (!ParseAuthority(link.substr(link.find("//") + 2), result)) return false;
     } else if (link.compare(0, 2, "//") == 0) {
-        ParseAuthority(link.substr(2), result);
+        if (!ParseAuthority(link.substr(2), result)) return false;
     } else if (link.find("://") != std::string::npos &&
                link.find("://") < link.find_first_of("/?")) {
         return false;

@@ -18,7 +18,7 @@ std::string Origin(const WebAddress& address);
 
 // The address a Location header points to, seen from `base`: absolute, scheme-relative,
 // host-relative or relative to the base's directory; a fragment is dropped. False when the
-// Location names another scheme than HTTP or HTTPS.
+// Location names another scheme than HTTP or HTTPS, or a port that is not 1 to 65535.
 bool ResolveLocation(const WebAddress& base, const std::string& location, WebAddress& result);
 
 }  // namespace platform

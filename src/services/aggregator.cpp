@@ -3,6 +3,7 @@
 #include "services/adapters.h"
 #include "services/attempts.h"
 #include "services/catalogue.h"
+#include "services/reply_patterns.h"
 #include "services/session_cookies.h"
 #include "text/base64.h"
 #include "text/encoding.h"
@@ -15,13 +16,6 @@ const char kAggregatorMessage[] =
     "\xCA\xD4\xCA\xD4";
 
 namespace {
-
-// {"result":"<status>","data":{"short_url":"<value>", with #引号 for each double quote.
-const char kReplyPattern[] =
-    "{#\xD2\xFD\xBA\xC5result#\xD2\xFD\xBA\xC5:#\xD2\xFD\xBA\xC5([a-z]+)#\xD2\xFD\xBA\xC5,"
-    "#\xD2\xFD\xBA\xC5"
-    "data#\xD2\xFD\xBA\xC5:{#\xD2\xFD\xBA\xC5short_url#\xD2\xFD\xBA\xC5:#\xD2\xFD\xBA\xC5"
-    "([^#\xD2\xFD\xBA\xC5]+)#\xD2\xFD\xBA\xC5";
 
 // One request with SessionCookies sent and rewritten. The request works on a copy, and the
 // copy replaces the shared text only when the request rewrote it, so that an abandoned worker
@@ -47,7 +41,7 @@ Text ShortenViaAggregator(const Text& longUrl, const Text& site) {
         Text(kAggregatorHost) + "/api.php?url=" + Base64Encode(AsText(longUrl)) + "&site=" + site;
     return WithSecondAttempt([&] {
         Text reply = AsText(RequestWithSessionCookies(url));
-        matcher.Search(kReplyPattern, reply, false, true, true, true);
+        matcher.Search(kAggregatorReplyPattern, reply, false, true, true, true);
         Text status = matcher.SubMatchText(1, 1);
         Text value = matcher.SubMatchText(1, 2);
         if (status == "ok") return ReplacePairs(value, "\\/", "/");

@@ -2,21 +2,11 @@
 #include "services/adapters.h"
 #include "services/attempts.h"
 #include "services/catalogue.h"
+#include "services/reply_patterns.h"
 #include "text/encoding.h"
 #include "text/pattern_matcher.h"
 
 namespace {
-
-// The host goes into the pattern as it is: its "." matches any character, which is harmless.
-Text SpanPattern(const Text& host) {
-    return "<span id=#\xD2\xFD\xBA\xC5shortUrl#\xD2\xFD\xBA\xC5 class=#\xD2\xFD\xBA\xC5"
-           "clipText label label-success#\xD2\xFD\xBA\xC5>(http://" +
-           host + "/[\\w]+)</span>";
-}
-
-Text JsonPattern(const Text& host) {
-    return "{\"tinyurl\":\"(http://" + host + "/[\\w]+)\"";
-}
 
 // One pattern search over the reply of each attempt; capture group 1 is the result.
 Text ShortenByPattern(const Text& url, const Text& pattern, bool quotePlaceholder) {

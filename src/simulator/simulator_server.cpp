@@ -13,14 +13,26 @@ int64_t NowMs() {
         .count();
 }
 
+// An empty reply closes the connection without a word.
+Responder FromReplyMaker(ReplyMaker replyMaker) {
+    return [replyMaker](const SimRequest& request) {
+        SimAnswer answer{replyMaker(request)};
+        if (answer.bytes.empty()) answer.then = SimAnswer::Then::kClose;
+        return answer;
+    };
+}
+
 }  // namespace
 
 SimulatorServer::SimulatorServer()
-    : replyMaker_([this](const SimRequest& request) {
+    : responder_(FromReplyMaker([this](const SimRequest& request) {
           return SerializeReply(simulator_.Answer(request), request.method == "HEAD");
-      }) {}
+      })) {}
 
-SimulatorServer::SimulatorServer(ReplyMaker replyMaker) : replyMaker_(std::move(replyMaker)) {}
+SimulatorServer::SimulatorServer(ReplyMaker replyMaker)
+    : responder_(FromReplyMaker(std::move(replyMaker))) {}
+
+SimulatorServer::SimulatorServer(Responder responder) : responder_(std::move(responder)) {}
 
 SimulatorServer::~SimulatorServer() {
     Stop();
@@ -37,12 +49,17 @@ void SimulatorServer::AcceptLoop(int idleExitMs) {
     int64_t lastActivity = NowMs();
     int lastCount = 0;
     while (!stopping_) {
-        platform::TcpSocket connection = platform::AcceptWithin(listener_, kPollMs);
-        if (connection != platform::kNoSocket) {
+        platform::TcpSocket socket = platform::AcceptWithin(listener_, kPollMs);
+        // A long-running server sees many short connections: each one's thread is joined once
+        // it has ended, not kept until the server stops.
+        JoinFinished();
+        if (socket != platform::kNoSocket) {
             std::lock_guard<std::mutex> lock(mutex_);
-            connections_.emplace_back(&SimulatorServer::Serve, this, connection);
+            connections_.push_back(std::make_unique<Connection>());
+            Connection* connection = connections_.back().get();
+            connection->thread = std::thread(&SimulatorServer::Serve, this, socket, connection);
         }
-        if (connection != platform::kNoSocket || requests_ != lastCount) {
+        if (socket != platform::kNoSocket || requests_ != lastCount) {
             lastActivity = NowMs();
             lastCount = requests_;
         }
@@ -52,38 +69,82 @@ void SimulatorServer::AcceptLoop(int idleExitMs) {
     listener_ = platform::kNoSocket;
 }
 
-void SimulatorServer::Serve(platform::TcpSocket connection) {
+void SimulatorServer::JoinFinished() {
+    std::list<std::unique_ptr<Connection>> finished;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        for (auto it = connections_.begin(); it != connections_.end();) {
+            auto next = std::next(it);
+            if ((*it)->finished) finished.splice(finished.end(), connections_, it);
+            it = next;
+        }
+    }
+    for (auto& connection : finished) connection->thread.join();
+}
+
+size_t SimulatorServer::ConnectionThreads() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return connections_.size();
+}
+
+void SimulatorServer::Serve(platform::TcpSocket socket, Connection* connection) {
+    using Then = SimAnswer::Then;
     Bytes buffer;
     char chunk[16384];
     int64_t lastByte = NowMs();
+    bool silent = false, reset = false;
     while (!stopping_ && NowMs() - lastByte < kConnectionIdleMs) {
-        int n = platform::ReceiveWithin(connection, chunk, sizeof chunk, kPollMs);
+        int n = platform::ReceiveWithin(socket, chunk, sizeof chunk, kPollMs);
         if (n == platform::kReceiveTimedOut) continue;
         if (n <= 0) break;
         lastByte = NowMs();
+        if (silent) continue;
         buffer.append(chunk, static_cast<size_t>(n));
         SimRequest request;
         bool open = true;
-        while (open && TakeRequest(buffer, request)) {
+        while (open && !silent && TakeRequest(buffer, request)) {
             requests_++;
-            Bytes bytes = replyMaker_(request);
-            // An empty reply closes the connection without a word.
-            open = !bytes.empty() && platform::SendAll(connection, bytes.data(), bytes.size()) &&
-                   !request.method.empty() && LowerAscii(request.Header("Connection")) != "close";
+            const SimAnswer answer = responder_(request);
+            if (!answer.bytes.empty() &&
+                !platform::SendAll(socket, answer.bytes.data(), answer.bytes.size())) {
+                open = false;
+                break;
+            }
+            switch (answer.then) {
+                case Then::kKeepOpen:
+                    open = !request.method.empty() &&
+                           LowerAscii(request.Header("Connection")) != "close";
+                    break;
+                case Then::kClose:
+                    open = false;
+                    break;
+                case Then::kReset:
+                    open = false;
+                    reset = true;
+                    break;
+                case Then::kSilent:
+                    silent = true;
+                    break;
+            }
         }
         if (!open) break;
     }
-    platform::CloseSocket(connection);
+    if (reset) {
+        platform::ResetSocket(socket);
+    } else {
+        platform::CloseSocket(socket);
+    }
+    connection->finished = true;
 }
 
 void SimulatorServer::Wait() {
     if (acceptor_.joinable()) acceptor_.join();
-    std::vector<std::thread> connections;
+    std::list<std::unique_ptr<Connection>> connections;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         connections.swap(connections_);
     }
-    for (std::thread& t : connections) t.join();
+    for (auto& connection : connections) connection->thread.join();
 }
 
 void SimulatorServer::Stop() {

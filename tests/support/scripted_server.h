@@ -15,12 +15,14 @@ std::string Reply200(const std::string& body, const std::string& extraHeaders = 
 class ScriptedServer {
   public:
     explicit ScriptedServer(std::vector<std::string> replies);
+    // Answers that may also break off, reset or go silent; past the last, an empty 200.
+    explicit ScriptedServer(std::vector<SimAnswer> answers);
     ~ScriptedServer();
     std::vector<SimRequest> Requests();
 
   private:
     std::mutex mutex_;
-    std::vector<std::string> replies_;
+    std::vector<SimAnswer> answers_;
     std::vector<SimRequest> requests_;
     SimulatorServer server_;
 };
