@@ -44,6 +44,15 @@ class Started : public ::testing::Test {
         return window.ControlText(Control::编辑框2);
     }
 
+    // A request through service 5 that the server holds until ReleaseHeld; true once it is
+    // there.
+    bool StartHeldRequest(const Text& longUrl) {
+        window.Click(Control::单选框_c7gg);
+        window.Type(longUrl);
+        window.PressKey(Control::编辑框1, 13);
+        return window.PumpUntil([this] { return services.HeldRequestsSeen() == 1; });
+    }
+
     bool ShortFrom(const Text& result, int serviceId) {
         return result.rfind("http://" + Text(ServiceById(serviceId)->caption) + "/", 0) == 0;
     }
@@ -142,10 +151,7 @@ TEST_F(Started, TheWorkerShowsItsBusyCaptionThenTheResultThenTheButtonBack) {
 
 TEST_F(Started, TwoRequestsInQuickSuccessionEndWithTheSecondsResult) {
     StartReady();
-    window.Click(Control::单选框_c7gg);
-    window.Type("http://example.com/hold-first");
-    window.PressKey(Control::编辑框1, 13);
-    ASSERT_TRUE(window.PumpUntil([this] { return services.HeldRequestsSeen() == 1; }));
+    ASSERT_TRUE(StartHeldRequest("http://example.com/hold-first"));
     window.Type("http://example.com/second");
     window.PressKey(Control::编辑框1, 13);  // the button is disabled while the first one runs
     ASSERT_TRUE(window.PumpUntil([this] { return !window.ControlText(Control::编辑框2).empty(); }));
@@ -177,10 +183,7 @@ TEST_F(Started, AnAbandonedAggregatorWorkerLeavesTheCookiesWhole) {
 
 TEST_F(Started, ARadioChangeDuringAWorkerAppliesToTheNextRequestOnly) {
     StartReady();
-    window.Click(Control::单选框_c7gg);
-    window.Type("http://example.com/hold-radio");
-    window.PressKey(Control::编辑框1, 13);
-    ASSERT_TRUE(window.PumpUntil([this] { return services.HeldRequestsSeen() == 1; }));
+    ASSERT_TRUE(StartHeldRequest("http://example.com/hold-radio"));
     window.Click(Control::单选框_kksme);
     EXPECT_EQ(SelectedService, 6);
     services.ReleaseHeld();
